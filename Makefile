@@ -1,0 +1,38 @@
+# Menulark: `make run` starts the program, `make test` runs every test.
+# Both install what they need first (Debian packages, via scripts/install-deps).
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+PREFIX     ?= $(HOME)/.local
+
+.PHONY: all deps build asan test test-core test-asan run bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+$(BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+$(ASAN_BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DMENULARK_SANITIZE=ON -DMENULARK_GUI=OFF
+
+asan: deps $(ASAN_BUILD)/CMakeCache.txt
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+test: build asan
+	scripts/run-tests $(BUILD) $(ASAN_BUILD)
+
+run: build
+	scripts/run-window $(BUILD)
+
+bench: build
+	scripts/run-benchmarks $(BUILD)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

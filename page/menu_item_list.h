@@ -1,0 +1,46 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "page/menu_item.h"
+
+namespace menulark {
+
+enum class DeleteOutcome { Removed, OutOfRange, NoSelection };
+
+struct DeleteResult {
+    DeleteOutcome outcome;
+    int row;  ///< the removed row for Removed, -1 otherwise
+};
+
+/// The menu entries in the order they were added, plus the row that Delete
+/// removes. The window mirrors every change into its list control.
+class MenuItemList {
+public:
+    /// Appends the entry; false (and nothing changes) when a field is empty.
+    bool AddItem(std::string title, std::string url, std::string explanation);
+
+    /// Remembers the lowest selected row (-1: none selected, which changes
+    /// nothing). Returns the new text of the selection label, if any.
+    std::optional<std::string> NoteSelection(int firstSelectedRow);
+
+    /// Removes the remembered row. The remembered row itself never changes
+    /// here, so a second Delete removes the row that moved up into its place.
+    DeleteResult DeleteSelected();
+
+    int RowCount() const { return static_cast<int>(m_items.size()); }
+    const MenuItem& Row(int r) const { return m_items.at(static_cast<size_t>(r)); }
+    const std::vector<MenuItem>& Items() const { return m_items; }
+    int SelectedRow() const { return m_selectedRow; }
+
+private:
+    std::vector<MenuItem> m_items;
+    int m_selectedRow = -1;
+};
+
+/// The selection label's text for a remembered row: "Selected item: " + (row + 1).
+std::string SelectionLabel(int row);
+
+}  // namespace menulark

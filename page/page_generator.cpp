@@ -1,0 +1,100 @@
+#include "page/page_generator.h"
+
+#include <algorithm>
+
+#include "page/page_templates.h"
+#include "resources/string_table.h"
+
+namespace menulark {
+namespace {
+
+constexpr int kRowHeight = 19;
+constexpr int kMaxPopupHeight = 76;
+
+size_t ValueBytes(const MenuItem& item) {
+    return item.title.size() + item.url.size() + item.explanation.size();
+}
+
+std::string BuildSimplePage(const std::vector<MenuItem>& items) {
+    const ParsedTemplate& entry = PageTemplates::Parsed(IDS_SIMPLE_ENTRY);
+    std::string page;
+    size_t estimate = PageTemplates::Text(IDS_SIMPLE_HEAD).size() + PageTemplates::Text(IDS_SIMPLE_TAIL).size();
+    for (const MenuItem& item : items) estimate += entry.LiteralLength() + ValueBytes(item);
+    page.reserve(estimate);
+
+    const TemplateArg height[] = {PopupHeight(items.size())};
+    PageTemplates::Parsed(IDS_SIMPLE_HEAD).AppendTo(page, height, 1);
+    for (const MenuItem& item : items) {
+        const TemplateArg args[] = {TemplateArg::Attribute(item.explanation), TemplateArg::Attribute(item.url),
+                                    TemplateArg(item.title)};
+        entry.AppendTo(page, args, 3);
+    }
+    page.append(PageTemplates::Text(IDS_SIMPLE_TAIL));
+    return page;
+}
+
+std::string BuildStyledPage(const std::vector<MenuItem>& items, const StyleSettings& s) {
+    const ParsedTemplate& entry = PageTemplates::Parsed(IDS_STYLED_ENTRY);
+    // Every style value lands inside a double-quoted style attribute.
+    auto attr = [](const std::string& value) { return TemplateArg::Attribute(value); };
+
+    std::string frame;
+    if (s.scrollbarColors) {
+        frame = PageTemplates::Format(
+            IDS_STYLED_FRAME,
+            {attr(s.width), attr(s.height), attr(s.backgroundColor), attr(s.fontColor), attr(s.fontWeight),
+             attr(s.fontSize), attr(s.fontFamily), attr(s.borderSize), attr(s.borderStyle), attr(s.borderColor),
+             attr(s.scrollbarArrowColor), attr(s.scrollbarHighlightColor), attr(s.scrollbar3dlightColor),
+             attr(s.scrollbarShadowColor)});
+    } else {
+        frame = PageTemplates::Format(
+            IDS_STYLED_FRAME_PLAIN,
+            {attr(s.width), attr(s.height), attr(s.backgroundColor), attr(s.fontColor), attr(s.fontWeight),
+             attr(s.fontSize), attr(s.fontFamily), attr(s.borderSize), attr(s.borderStyle), attr(s.borderColor)});
+    }
+
+    const size_t entryStyleBytes = s.itemHighlightColor.size() + s.backgroundColor.size() + s.borderSize.size() +
+                                   s.borderStyle.size() + s.borderColor.size() + 1;
+    size_t estimate = PageTemplates::Text(IDS_STYLED_HEAD).size() + frame.size() +
+                      PageTemplates::Text(IDS_STYLED_CLOSE).size() + PageTemplates::Text(IDS_STYLED_TAIL).size();
+    for (const MenuItem& item : items) estimate += entry.LiteralLength() + entryStyleBytes + ValueBytes(item);
+
+    std::string page;
+    page.reserve(estimate);
+    page.append(PageTemplates::Text(IDS_STYLED_HEAD));
+    page.append(frame);
+    for (const MenuItem& item : items) {
+        const TemplateArg args[] = {TemplateArg::Attribute(item.explanation),
+                                    TemplateArg::Attribute(item.url),
+                                    TemplateArg(2),  // popshow's case number for "go to the entry's URL"
+                                    attr(s.itemHighlightColor),
+                                    attr(s.backgroundColor),
+                                    attr(s.borderSize),
+                                    attr(s.borderStyle),
+                                    attr(s.borderColor),
+                                    TemplateArg(item.title)};
+        entry.AppendTo(page, args, 9);
+    }
+    page.append(PageTemplates::Text(IDS_STYLED_CLOSE));
+    page.append(PageTemplates::Text(IDS_STYLED_TAIL));
+    return page;
+}
+
+}  // namespace
+
+int PopupHeight(size_t rows) {
+    // Four rows reach the cap; comparing counts first keeps huge lists from overflowing.
+    constexpr size_t kRowsAtCap = kMaxPopupHeight / kRowHeight;
+    return static_cast<int>(std::min(rows, kRowsAtCap)) * kRowHeight;
+}
+
+std::string BuildPage(const MenuItemList& items, PageMode mode, const StyleSettings& style) {
+    if (mode == PageMode::Styled) return BuildStyledPage(items.Items(), style);
+    return BuildSimplePage(items.Items());
+}
+
+std::string BuildSwatchPage(const std::string& color) {
+    return PageTemplates::Format(IDS_SWATCH_PAGE, {TemplateArg::Attribute(color)});
+}
+
+}  // namespace menulark

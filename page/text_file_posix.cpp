@@ -1,0 +1,159 @@
+// POSIX implementation of the whole-file replacement. A Windows port would
+// use ReplaceFileW / MoveFileExW here; nothing else in the core touches files.
+#include "page/text_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+namespace menulark {
+namespace {
+
+std::string Reason(int error) {
+    return std::strerror(error);
+}
+
+std::string DirectoryOf(const std::string& path) {
+    size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+// Follows symbolic links to the file they finally name (which may not exist
+// yet), so that the link itself survives the replacement.
+bool ResolveLinks(std::string path, std::string& resolved, int& error) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st;
+        if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            resolved = path;
+            return true;
+        }
+        std::vector<char> buffer(static_cast<size_t>(st.st_size > 0 ? st.st_size : 255) + 1);
+        ssize_t n;
+        while ((n = readlink(path.c_str(), buffer.data(), buffer.size())) == static_cast<ssize_t>(buffer.size()))
+            buffer.resize(buffer.size() * 2);
+        if (n < 0) {
+            error = errno;
+            return false;
+        }
+        std::string target(buffer.data(), static_cast<size_t>(n));
+        path = (!target.empty() && target[0] == '/') ? target : DirectoryOf(path) + "/" + target;
+    }
+    error = ELOOP;
+    return false;
+}
+
+bool WriteAll(int fd, const char* data, size_t size, int& error) {
+    while (size > 0) {
+        ssize_t n = write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            error = errno;
+            return false;
+        }
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Translates line feeds chunk by chunk, so memory stays small for any size.
+bool WriteTranslated(int fd, std::string_view text, int& error) {
+    constexpr size_t kChunk = 1 << 16;
+    std::string buffer;
+    buffer.reserve(kChunk * 2);
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = std::min(text.size(), pos + kChunk);
+        buffer.clear();
+        const char* p = text.data() + pos;
+        const char* stop = text.data() + end;
+        while (p != stop) {
+            const void* hit = std::memchr(p, '\n', static_cast<size_t>(stop - p));
+            if (!hit) {
+                buffer.append(p, stop);
+                break;
+            }
+            const char* lf = static_cast<const char*>(hit);
+            buffer.append(p, lf);
+            buffer.append("\r\n");
+            p = lf + 1;
+        }
+        if (!WriteAll(fd, buffer.data(), buffer.size(), error)) return false;
+        pos = end;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string WithCrLf(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (char c : text) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+WriteResult WriteTextFile(const std::string& path, std::string_view text) {
+    std::string target;
+    int error = 0;
+    if (!ResolveLinks(path, target, error)) return {false, Reason(error)};
+
+    struct stat existing;
+    bool exists = stat(target.c_str(), &existing) == 0;
+    if (exists) {
+        if (!S_ISREG(existing.st_mode)) return {false, "Not a regular file"};
+        // Write bits are checked as such: the super-user passes access(), but
+        // a file without write permission is meant to stay as it is.
+        if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return {false, "The file is read-only"};
+        if (access(target.c_str(), W_OK) != 0) return {false, Reason(errno)};
+    } else if (errno != ENOENT) {
+        return {false, Reason(errno)};
+    }
+
+    std::string temporary = DirectoryOf(target) + "/.menulark-XXXXXX";
+    std::vector<char> name(temporary.begin(), temporary.end());
+    name.push_back('\0');
+    int fd = mkstemp(name.data());
+    if (fd < 0) return {false, Reason(errno)};
+    temporary = name.data();
+
+    mode_t mode;
+    if (exists) {
+        mode = existing.st_mode & 07777;
+    } else {
+        mode_t mask = umask(0);
+        umask(mask);
+        mode = 0666 & ~mask;
+    }
+    bool ok = fchmod(fd, mode) == 0 || (error = errno, false);
+    if (ok && exists && (existing.st_uid != geteuid() || existing.st_gid != getegid())) {
+        // Keep the owner where we may (the super-user replacing a user's file);
+        // an ordinary user cannot give files away, which is fine.
+        if (fchown(fd, existing.st_uid, existing.st_gid) != 0) { /* best effort */ }
+    }
+    ok = ok && WriteTranslated(fd, text, error);
+    if (close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && rename(temporary.c_str(), target.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        unlink(temporary.c_str());
+        return {false, Reason(error)};
+    }
+    return {true, {}};
+}
+
+}  // namespace menulark

@@ -1,0 +1,42 @@
+#pragma once
+// The program's string table: every message and every page template, one copy,
+// shared by the page generator, the headless command and the window.
+
+#include <string_view>
+
+namespace menulark {
+
+enum StringId : int {
+    IDS_ABOUTBOX = 101,            // system-menu / context-menu entry
+    IDS_FILL_ALL_BOXES = 102,      // Add with an empty box
+    IDS_SIMPLE_HEAD = 105,         // simple look: head (%i popup height)
+    IDS_SIMPLE_ENTRY = 106,        // simple look: one entry
+    IDS_SIMPLE_TAIL = 107,         // simple look: end of page
+    IDS_ADD_ITEMS_FIRST = 108,     // Create with an empty list
+    IDS_STYLED_HEAD = 109,         // styled look: head
+    IDS_STYLED_ENTRY = 111,        // styled look: one entry
+    IDS_STYLED_CLOSE = 112,        // styled look: closes frame and container
+    IDS_STYLED_FRAME = 113,        // styled look: frame with scroll-bar colours
+    IDS_STYLED_TAIL = 115,         // styled look: end of page
+    IDS_SELECT_MENU = 118,         // Delete before any row was selected
+    IDS_STYLED_FRAME_PLAIN = 120,  // styled look: frame without scroll-bar colours
+    IDS_SWATCH_PAGE = 121,         // colour swatch page
+
+    // Texts of this program beyond the classic table.
+    IDS_WRITE_FAILED = 200,        // %s file, %s reason
+    IDS_INSTALL_HINT = 201,        // appended when the program folder is read-only
+    IDS_HELP_MISSING = 202,        // %s path of the help file
+    IDS_SELECTED_ITEM = 203,       // label 1055 before and after a selection
+    IDS_COLUMN_TITLE = 204,
+    IDS_COLUMN_URL = 205,
+    IDS_COLUMN_EXPLANATION = 206,
+    IDS_ABOUT_VERSION = 207,       // About box text
+};
+
+/// The text of string `id`; an empty view when the table holds none.
+std::string_view StringTableText(int id);
+
+/// Every id that has a text, in ascending order (for tests and tools).
+const int* StringTableIds(int* count);
+
+}  // namespace menulark

@@ -1,0 +1,11 @@
+// menulark-page: writes a menu page from tab-separated lines, for scripts.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "tools/page_command.h"
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return menulark::RunPageCommand(args, std::cin, std::cout, std::cerr);
+}

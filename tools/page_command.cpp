@@ -1,0 +1,168 @@
+#include "tools/page_command.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+#include "page/text_file.h"
+#include "resources/string_table.h"
+
+extern char** environ;
+
+namespace menulark {
+
+std::string PageCommandUsage() {
+    std::string usage =
+        "Usage: menulark-page [OPTIONS] [FILE]\n"
+        "\n"
+        "Writes a page with a right-click menu. Reads the menu entries from FILE,\n"
+        "or from standard input, one per line: title, URL and explanation,\n"
+        "separated by tabs. Empty lines are skipped.\n"
+        "\n"
+        "Options:\n"
+        "  --styled               use the styled look (default: the simple look)\n"
+        "  --no-scrollbar-colors  styled look without scroll-bar colours\n"
+        "  --set FIELD=VALUE      set a style value (repeatable); FIELD is one of:\n";
+    for (const StyleField& field : StyleFields()) {
+        usage += "                           ";
+        usage += field.name;
+        usage += '\n';
+    }
+    usage +=
+        "  -o FILE                write the page to FILE (default: Popup.htm)\n"
+        "  --open                 open the written page with the default program\n"
+        "  --help                 show this text\n"
+        "\n"
+        "Exit status: 0 written, 1 the file could not be written, 2 bad input.\n";
+    return usage;
+}
+
+Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& args) {
+    PageCommandOptions options;
+    auto fail = [](std::string message) { return Parsed<PageCommandOptions>{std::nullopt, std::move(message)}; };
+    bool onlyFiles = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (!onlyFiles && arg == "--") {
+            onlyFiles = true;
+        } else if (!onlyFiles && arg == "--help") {
+            options.help = true;
+        } else if (!onlyFiles && arg == "--styled") {
+            options.style.styledMode = true;
+        } else if (!onlyFiles && arg == "--no-scrollbar-colors") {
+            options.style.scrollbarColors = false;
+        } else if (!onlyFiles && arg == "--open") {
+            options.open = true;
+        } else if (!onlyFiles && (arg == "-o" || arg == "--set")) {
+            if (i + 1 >= args.size()) return fail("option " + arg + " needs a value");
+            const std::string& value = args[++i];
+            if (arg == "-o") {
+                if (value.empty()) return fail("option -o needs a file name");
+                options.outputPath = value;
+                continue;
+            }
+            size_t equals = value.find('=');
+            if (equals == std::string::npos) return fail("--set takes FIELD=VALUE, got \"" + value + "\"");
+            std::string name = value.substr(0, equals);
+            std::string* field = FindStyleField(options.style, name);
+            if (!field) return fail("unknown style field \"" + name + "\" (see --help for the list)");
+            *field = value.substr(equals + 1);
+        } else if (!onlyFiles && arg.size() > 1 && arg[0] == '-') {
+            return fail("unknown option " + arg);
+        } else {
+            if (options.inputPath) return fail("more than one input file given");
+            options.inputPath = arg;
+        }
+    }
+    return {std::move(options), {}};
+}
+
+Parsed<MenuItemList> ParseMenuItems(const std::string& text) {
+    MenuItemList items;
+    size_t lineNumber = 0;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = text.find('\n', pos);
+        if (end == std::string::npos) end = text.size();
+        std::string_view line(text.data() + pos, end - pos);
+        pos = end + 1;
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.empty()) continue;
+
+        size_t firstTab = line.find('\t');
+        size_t secondTab = firstTab == std::string_view::npos ? firstTab : line.find('\t', firstTab + 1);
+        if (secondTab == std::string_view::npos || line.find('\t', secondTab + 1) != std::string_view::npos) {
+            return {std::nullopt, "line " + std::to_string(lineNumber) +
+                                      ": expected title, URL and explanation separated by two tabs"};
+        }
+        std::string title(line.substr(0, firstTab));
+        std::string url(line.substr(firstTab + 1, secondTab - firstTab - 1));
+        std::string explanation(line.substr(secondTab + 1));
+        if (!items.AddItem(std::move(title), std::move(url), std::move(explanation))) {
+            return {std::nullopt,
+                    "line " + std::to_string(lineNumber) + ": " + std::string(StringTableText(IDS_FILL_ALL_BOXES))};
+        }
+    }
+    if (items.RowCount() == 0) return {std::nullopt, std::string(StringTableText(IDS_ADD_ITEMS_FIRST))};
+    return {std::move(items), {}};
+}
+
+bool OpenWithXdgOpen(const std::string& path) {
+    std::string program = "xdg-open";
+    std::vector<char*> argv{program.data(), const_cast<char*>(path.c_str()), nullptr};
+    pid_t pid;
+    if (posix_spawnp(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0) return false;
+    int status = 0;
+    // xdg-open hands the file over and returns; waiting only reaps it.
+    return waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+int RunPageCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+                   FileOpener opener) {
+    Parsed<PageCommandOptions> options = ParsePageCommandArgs(args);
+    if (!options.value) {
+        err << "menulark-page: " << options.error << "\nTry 'menulark-page --help'.\n";
+        return kStatusUsage;
+    }
+    if (options.value->help) {
+        out << PageCommandUsage();
+        return kStatusOk;
+    }
+
+    std::string input;
+    if (options.value->inputPath) {
+        std::ifstream file(*options.value->inputPath, std::ios::binary);
+        if (!file) {
+            err << "menulark-page: cannot read " << *options.value->inputPath << "\n";
+            return kStatusUsage;
+        }
+        input.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    } else {
+        input.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    Parsed<MenuItemList> items = ParseMenuItems(input);
+    if (!items.value) {
+        err << "menulark-page: " << items.error << "\n";
+        return kStatusUsage;
+    }
+
+    const StyleSettings& style = options.value->style;
+    PageMode mode = style.styledMode ? PageMode::Styled : PageMode::Simple;
+    const std::string& path = options.value->outputPath;
+    WriteResult written = WriteTextFile(path, BuildPage(*items.value, mode, style));
+    if (!written) {
+        err << "menulark-page: cannot write " << path << ": " << written.reason << "\n";
+        return kStatusWriteFailed;
+    }
+    out << "Wrote " << path << " (" << items.value->RowCount() << " entries)\n";
+    if (options.value->open && !opener(path)) err << "menulark-page: could not open " << path << "\n";
+    return kStatusOk;
+}
+
+}  // namespace menulark

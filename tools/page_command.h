@@ -1,0 +1,52 @@
+#pragma once
+// The headless page command's parsing and its run, apart from main() so that
+// tests and fuzzers can drive it.
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "page/menu_item_list.h"
+#include "page/page_generator.h"
+#include "style/style_settings.h"
+
+namespace menulark {
+
+struct PageCommandOptions {
+    StyleSettings style;           // styledMode and scrollbarColors included
+    std::string outputPath = "Popup.htm";
+    std::optional<std::string> inputPath;  // standard input when empty
+    bool open = false;
+    bool help = false;
+};
+
+/// Result of a parse: either the value or a message for the user.
+template <typename T>
+struct Parsed {
+    std::optional<T> value;
+    std::string error;
+};
+
+/// Parses the arguments after the program name.
+Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& args);
+
+/// Parses tab-separated lines "title<TAB>url<TAB>explanation". Empty lines
+/// are skipped and a carriage return before a line feed is dropped.
+Parsed<MenuItemList> ParseMenuItems(const std::string& text);
+
+/// The usage text of --help.
+std::string PageCommandUsage();
+
+/// Exit statuses of the command.
+enum PageCommandStatus { kStatusOk = 0, kStatusWriteFailed = 1, kStatusUsage = 2 };
+
+/// Opens a file with the desktop's default program; replaced by tests.
+using FileOpener = bool (*)(const std::string& path);
+bool OpenWithXdgOpen(const std::string& path);
+
+/// Runs the whole command; messages go to `out` and `err`.
+int RunPageCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+                   FileOpener opener = OpenWithXdgOpen);
+
+}  // namespace menulark
