@@ -30,7 +30,6 @@ enum StringId : int {
     IDS_COLUMN_TITLE = 204,
     IDS_COLUMN_URL = 205,
     IDS_COLUMN_EXPLANATION = 206,
-    IDS_ABOUT_VERSION = 207,       // About box text
 };
 
 /// The text of string `id`; an empty view when the table holds none.

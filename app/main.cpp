@@ -1,0 +1,3 @@
+#include "app/menulark_app.h"
+
+wxIMPLEMENT_APP(menulark::CMenularkApp);

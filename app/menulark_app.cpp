@@ -1,0 +1,32 @@
+#include "app/menulark_app.h"
+
+#include <wx/utils.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/gtk_tuning.h"
+#include "app/menulark_dlg.h"
+
+namespace menulark {
+
+bool CMenularkApp::OnInit() {
+    ApplyCompactControlStyle();
+    return true;
+}
+
+int CMenularkApp::OnRun() {
+    CMenularkDlg dialog;
+    SetTopWindow(&dialog);
+    // Start-up measurements: close the window as soon as it is shown and idle.
+    if (std::getenv("MENULARK_CLOSE_WHEN_IDLE")) {
+        dialog.Bind(wxEVT_IDLE, [&dialog](wxIdleEvent&) {
+            if (dialog.IsShownOnScreen()) dialog.EndModal(2);
+        });
+    }
+    dialog.ShowModal();
+    return 0;
+}
+
+}  // namespace menulark

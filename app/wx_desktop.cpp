@@ -1,0 +1,22 @@
+#include "app/wx_desktop.h"
+
+#include <wx/filename.h>
+#include <wx/mimetype.h>
+#include <wx/msgdlg.h>
+#include <wx/utils.h>
+
+#include "app/text_conversion.h"
+
+namespace menulark {
+
+void WxDesktop::ShowMessage(const std::string& text) {
+    wxMessageBox(FromCoreText(text), m_caption, wxOK | wxICON_EXCLAMATION, m_owner);
+}
+
+void WxDesktop::OpenWithDefaultProgram(const std::string& path) {
+    // Hands the file to the desktop and returns at once; the result is the
+    // desktop's business (it reports its own failures).
+    wxLaunchDefaultApplication(FromCoreText(path));
+}
+
+}  // namespace menulark
