@@ -293,10 +293,14 @@ void CMenularkDlg::OnAdvancedClicked(wxCommandEvent&) {
 void CMenularkDlg::ShowPickListFor(int target) {
     const PickerTargetInfo* info = FindPickerTarget(target);
     ShowDecision decision = m_picker.ShowPickList(target, info->list);
-    for (PickList other : decision.hide) PickListControl(other)->Hide();
+    for (PickList other : decision.hide) {
+        wxOwnerDrawnComboBox* hidden = PickListControl(other);
+        if (hidden->IsPopupShown()) hidden->Dismiss();
+        hidden->Hide();
+    }
     wxOwnerDrawnComboBox* shown = PickListControl(decision.show);
     shown->Show();
-    shown->Popup();
+    if (!shown->IsPopupShown()) shown->Popup();
 }
 
 void CMenularkDlg::OnPickListChanged(wxCommandEvent&) {
