@@ -17,8 +17,18 @@
 #include <string>
 #include <vector>
 
+#include <wx/testing.h>
+
+#include "app/about_box.h"
 #include "app/menulark_dlg.h"
 #include "page/create_page.h"
+
+// Lets wxTEST_DIALOG answer the About box as it answers a message box.
+template <>
+class wxExpectModal<menulark::CAboutBox> : public wxExpectDismissableModal<menulark::CAboutBox> {
+public:
+    explicit wxExpectModal(int id) : wxExpectDismissableModal<menulark::CAboutBox>(id) {}
+};
 
 namespace menulark::testing {
 

@@ -11,13 +11,6 @@
 #include "page/text_file.h"
 #include "resources/string_table.h"
 
-// Lets wxTEST_DIALOG answer the About box as it answers a message box.
-template <>
-class wxExpectModal<menulark::CAboutBox> : public wxExpectDismissableModal<menulark::CAboutBox> {
-public:
-    explicit wxExpectModal(int id) : wxExpectDismissableModal<menulark::CAboutBox>(id) {}
-};
-
 namespace menulark::testing {
 namespace {
 
