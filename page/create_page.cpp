@@ -1,5 +1,6 @@
 #include "page/create_page.h"
 
+#include "page/modern_page.h"
 #include "page/page_templates.h"
 #include "page/text_file.h"
 #include "resources/string_table.h"
@@ -11,13 +12,15 @@ std::string WriteFailedMessage(const std::string& path, const std::string& reaso
 }
 
 CreateResult CreatePage(const MenuItemList& items, PageMode mode, const StyleSettings& style,
-                        const std::string& baseDirectory, Desktop& desktop) {
+                        const std::string& baseDirectory, Desktop& desktop, PageFlavor flavor) {
     if (items.RowCount() == 0) {
         desktop.ShowMessage(std::string(StringTableText(IDS_ADD_ITEMS_FIRST)));
         return {CreateOutcome::NoItems, {}};
     }
     std::string path = baseDirectory + kPageFileName;
-    WriteResult written = WriteTextFile(path, BuildPage(items, mode, style));
+    std::string page =
+        flavor == PageFlavor::Modern ? BuildModernPage(items, mode, style) : BuildPage(items, mode, style);
+    WriteResult written = WriteTextFile(path, page);
     if (!written) {
         desktop.ShowMessage(WriteFailedMessage(path, written.reason));
         return {CreateOutcome::WriteFailed, path};

@@ -19,6 +19,10 @@ public:
     virtual void OpenWithDefaultProgram(const std::string& path) = 0;
 };
 
+/// Which page to write: the classic page for the old browser object model, or
+/// the same menu as a standards-based page for current browsers.
+enum class PageFlavor { Classic, Modern };
+
 enum class CreateOutcome { NoItems, WriteFailed, Opened };
 
 struct CreateResult {
@@ -33,7 +37,8 @@ inline constexpr const char* kPageFileName = "Popup.htm";
 /// An empty list gives the "add the items first" message; a failed write
 /// gives a message naming the file and the reason, and nothing is opened.
 CreateResult CreatePage(const MenuItemList& items, PageMode mode, const StyleSettings& style,
-                        const std::string& baseDirectory, Desktop& desktop);
+                        const std::string& baseDirectory, Desktop& desktop,
+                        PageFlavor flavor = PageFlavor::Classic);
 
 /// The text of the message for a page that could not be written.
 std::string WriteFailedMessage(const std::string& path, const std::string& reason);

@@ -8,6 +8,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "page/modern_page.h"
 #include "page/text_file.h"
 #include "resources/string_table.h"
 
@@ -26,6 +27,8 @@ std::string PageCommandUsage() {
         "Options:\n"
         "  --styled               use the styled look (default: the simple look)\n"
         "  --no-scrollbar-colors  styled look without scroll-bar colours\n"
+        "  --modern               write the menu as a page for current browsers\n"
+        "                         (default: the classic page)\n"
         "  --set FIELD=VALUE      set a style value (repeatable); FIELD is one of:\n";
     for (const StyleField& field : StyleFields()) {
         usage += "                           ";
@@ -55,6 +58,8 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
             options.style.styledMode = true;
         } else if (!onlyFiles && arg == "--no-scrollbar-colors") {
             options.style.scrollbarColors = false;
+        } else if (!onlyFiles && arg == "--modern") {
+            options.modern = true;
         } else if (!onlyFiles && arg == "--open") {
             options.open = true;
         } else if (!onlyFiles && (arg == "-o" || arg == "--set")) {
@@ -155,7 +160,9 @@ int RunPageCommand(const std::vector<std::string>& args, std::istream& in, std::
     const StyleSettings& style = options.value->style;
     PageMode mode = style.styledMode ? PageMode::Styled : PageMode::Simple;
     const std::string& path = options.value->outputPath;
-    WriteResult written = WriteTextFile(path, BuildPage(*items.value, mode, style));
+    std::string page = options.value->modern ? BuildModernPage(*items.value, mode, style)
+                                             : BuildPage(*items.value, mode, style);
+    WriteResult written = WriteTextFile(path, page);
     if (!written) {
         err << "menulark-page: cannot write " << path << ": " << written.reason << "\n";
         return kStatusWriteFailed;

@@ -17,6 +17,7 @@ struct PageCommandOptions {
     StyleSettings style;           // styledMode and scrollbarColors included
     std::string outputPath = "Popup.htm";
     std::optional<std::string> inputPath;  // standard input when empty
+    bool modern = false;  // the page for current browsers instead of the classic one
     bool open = false;
     bool help = false;
 };

@@ -1,0 +1,555 @@
+// The page for current browsers: escaping of every kind of value, the page's
+// structure in both looks, and that the classic page is untouched by it.
+#include "page/modern_page.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "page/create_page.h"
+#include "page/page_generator.h"
+#include "page/web_escape.h"
+#include "tools/page_command.h"
+
+namespace menulark {
+namespace {
+
+// A scratch directory that goes away with the test.
+class ScratchDir {
+public:
+    ScratchDir() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "menulark-modern-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+        m_path = pattern;
+    }
+    ~ScratchDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    const std::string& Path() const { return m_path; }
+    std::string operator/(const std::string& name) const { return m_path + "/" + name; }
+    bool Empty() const { return std::filesystem::is_empty(m_path); }
+
+private:
+    std::string m_path;
+};
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// `text` as it lands on disk: each line feed preceded by a carriage return.
+std::string OnDisk(const std::string& text) {
+    std::string out;
+    for (char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return out;
+}
+
+// Strings that try to leave every context a value can land in.
+const std::vector<std::string>& HostileValues() {
+    static const std::vector<std::string> values{
+        "plain",
+        "",
+        "say \"hi\" and 'bye'",
+        "</script><script>alert(1)</script>",
+        "<b>bold</b> & <i>",
+        "red; } body { display: none",
+        "x\"></a><a href=\"evil",
+        "a\\\"b\\'c\\",
+        "line\nbreak\r\ntab\there",
+        "/* comment",
+        "*/ } </style><img src=x onerror=alert(1)>",
+        "url(http://example.org/x.png)",
+        "calc(1px + (2px",
+        "rgb(1, 2, 3))",
+        "&amp; &#39; &lt;",
+        "caf\xC3\xA9 \xE2\x82\xAC",
+        std::string("nul\0byte", 8),
+        "@import 'x'; !important",
+    };
+    return values;
+}
+
+// --- test-side decoders, written from the HTML and CSS rules, not from the code
+
+std::string DecodeHtmlReferences(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '&') {
+            out += text[i];
+            continue;
+        }
+        size_t semi = text.find(';', i);
+        EXPECT_NE(semi, std::string::npos) << "bare & in " << text;
+        if (semi == std::string::npos) return out;
+        std::string name = text.substr(i + 1, semi - i - 1);
+        if (name == "amp")
+            out += '&';
+        else if (name == "lt")
+            out += '<';
+        else if (name == "gt")
+            out += '>';
+        else if (name == "quot")
+            out += '"';
+        else if (!name.empty() && name[0] == '#')
+            out += static_cast<char>(std::stoi(name.substr(1)));
+        else
+            ADD_FAILURE() << "unknown reference &" << name << ";";
+        i = semi;
+    }
+    return out;
+}
+
+// Undoes CSS hex escapes ("\" + hex digits + one optional blank); any other
+// backslash is a failure, since the escaper writes only hex escapes.
+std::string DecodeCssEscapes(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\') {
+            out += text[i];
+            continue;
+        }
+        size_t j = i + 1;
+        while (j < text.size() && j - i <= 6 && std::isxdigit(static_cast<unsigned char>(text[j]))) ++j;
+        EXPECT_GT(j, i + 1) << "backslash without hex digits in " << text;
+        out += static_cast<char>(std::stoi(text.substr(i + 1, j - i - 1), nullptr, 16));
+        if (j < text.size() && text[j] == ' ') ++j;
+        i = j - 1;
+    }
+    return out;
+}
+
+// The bytes of `css` outside its hex escapes.
+std::string CssOutsideEscapes(const std::string& css) {
+    std::string out;
+    for (size_t i = 0; i < css.size(); ++i) {
+        if (css[i] == '\\') {
+            size_t j = i + 1;
+            while (j < css.size() && std::isxdigit(static_cast<unsigned char>(css[j]))) ++j;
+            if (j < css.size() && css[j] == ' ') ++j;
+            i = j - 1;
+        } else {
+            out += css[i];
+        }
+    }
+    return out;
+}
+
+// The bytes of `css` outside its quoted strings and hex escapes. The escaper
+// never leaves a raw double quote inside a string, so the next one ends it.
+std::string CssOutsideStrings(const std::string& css) {
+    std::string bare = CssOutsideEscapes(css);
+    std::string out;
+    bool inString = false;
+    for (char c : bare) {
+        if (c == '"')
+            inString = !inString;
+        else if (!inString)
+            out += c;
+    }
+    EXPECT_FALSE(inString) << "unterminated string in " << css;
+    return out;
+}
+
+size_t CountOf(const std::string& haystack, const std::string& needle) {
+    size_t count = 0;
+    for (size_t at = haystack.find(needle); at != std::string::npos; at = haystack.find(needle, at + 1))
+        ++count;
+    return count;
+}
+
+std::string Lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// --- escaping
+
+TEST(WebEscapeTest, HtmlTextHasNoMarkupAndDecodesToTheValue) {
+    for (const std::string& value : HostileValues()) {
+        std::string escaped = EscapeHtmlText(value);
+        EXPECT_EQ(escaped.find('<'), std::string::npos) << value;
+        EXPECT_EQ(escaped.find('>'), std::string::npos) << value;
+        EXPECT_EQ(DecodeHtmlReferences(escaped), value);
+    }
+}
+
+TEST(WebEscapeTest, HtmlAttributeCannotEndItsQuotesAndKeepsLinesWhole) {
+    for (const std::string& value : HostileValues()) {
+        std::string escaped = EscapeHtmlAttribute(value);
+        for (char forbidden : {'"', '\'', '<', '>', '\n', '\r'})
+            EXPECT_EQ(escaped.find(forbidden), std::string::npos) << "'" << forbidden << "' in " << escaped;
+        EXPECT_EQ(DecodeHtmlReferences(escaped), value);
+    }
+}
+
+TEST(WebEscapeTest, CssValueCannotLeaveItsDeclaration) {
+    for (const std::string& value : HostileValues()) {
+        std::string escaped = EscapeCssValue(value);
+        std::string bare = CssOutsideEscapes(escaped);
+        for (char forbidden :
+             {';', '{', '}', '<', '>', '"', '\'', '\\', '/', ':', '@', '!', '\n', '\r', '\0'})
+            EXPECT_EQ(bare.find(forbidden), std::string::npos) << "'" << forbidden << "' in " << escaped;
+        int depth = 0;
+        for (char c : bare) {
+            depth += c == '(' ? 1 : c == ')' ? -1 : 0;
+            EXPECT_GE(depth, 0) << escaped;
+        }
+        EXPECT_EQ(depth, 0) << "unclosed bracket in " << escaped;
+        EXPECT_EQ(Lower(bare).find("url("), std::string::npos) << escaped;
+        EXPECT_EQ(DecodeCssEscapes(escaped), value);
+    }
+}
+
+TEST(WebEscapeTest, CssValueKeepsOrdinaryValuesAsTheyAre) {
+    for (const char* value : {"lightsteelblue", "#ff00aa", "rgb(10, 20, 30)", "hsl(120, 50%, 50%)", "1.5em",
+                              "-2px", "calc(100% - (2 * 3px))", "bold", "window-inset", "caf\xC3\xA9"}) {
+        EXPECT_EQ(EscapeCssValue(value), value);
+    }
+}
+
+TEST(WebEscapeTest, LengthsGetPixelsOnlyWhenPlainNumbers) {
+    struct Case {
+        const char* value;
+        const char* css;
+    };
+    for (const Case& c : {Case{"200", "200px"}, Case{"0", "0px"}, Case{"12.5", "12.5px"}, Case{"50%", "50%"},
+                          Case{"10em", "10em"}, Case{"auto", "auto"}, Case{"", ""}, Case{".", "."},
+                          Case{"1.2.3", "1.2.3"}, Case{"-5", "-5"}}) {
+        EXPECT_EQ(CssLength(c.value), c.css) << c.value;
+    }
+    EXPECT_EQ(CssLength("1;x"), EscapeCssValue("1;x"));
+}
+
+// Splits a font-family list as the browser reads it: quoted strings and bare
+// keywords separated by commas. Fails on anything else.
+std::vector<std::string> ParseFontFamilyList(const std::string& css) {
+    std::vector<std::string> names;
+    size_t i = 0;
+    while (i < css.size()) {
+        if (css[i] == '"') {
+            size_t end = css.find('"', i + 1);
+            EXPECT_NE(end, std::string::npos) << css;
+            if (end == std::string::npos) break;
+            std::string inner = css.substr(i + 1, end - i - 1);
+            for (char forbidden : {'<', '>', '\n', '\r'})
+                EXPECT_EQ(inner.find(forbidden), std::string::npos) << css;
+            EXPECT_EQ(CssOutsideEscapes(inner).find('\\'), std::string::npos) << css;
+            names.push_back(DecodeCssEscapes(inner));
+            i = end + 1;
+        } else {
+            size_t end = css.find(',', i);
+            if (end == std::string::npos) end = css.size();
+            std::string keyword = css.substr(i, end - i);
+            EXPECT_TRUE(std::regex_match(keyword, std::regex("[a-z-]+"))) << "bare word '" << keyword << "'";
+            names.push_back(keyword);
+            i = end;
+        }
+        if (i < css.size()) {
+            EXPECT_EQ(css.compare(i, 2, ", "), 0) << css;
+            i += 2;
+        }
+    }
+    return names;
+}
+
+TEST(WebEscapeTest, FontFamiliesBecomeStringsAndGenericKeywords) {
+    struct Case {
+        std::string value;
+        std::vector<std::string> names;
+    };
+    const std::vector<Case> cases{
+        {"MS Sans Serif", {"MS Sans Serif", "sans-serif"}},
+        {"Arial, serif", {"Arial", "serif"}},
+        {"'Times New Roman', \"Georgia\" ,MONOSPACE", {"Times New Roman", "Georgia", "monospace"}},
+        {"\"serif\"", {"serif", "sans-serif"}},  // quoted: a family called serif, so a generic is added
+        {"", {"sans-serif"}},
+        {" , ,", {"sans-serif"}},
+        {"x\"; } </style><script>alert(1)</script>",
+         {"x\"; } </style><script>alert(1)</script>", "sans-serif"}},
+        {"back\\slash\nline", {"back\\slash\nline", "sans-serif"}},
+    };
+    for (const Case& c : cases) {
+        std::string css = CssFontFamilyList(c.value, "sans-serif");
+        EXPECT_EQ(ParseFontFamilyList(css), c.names) << c.value << " -> " << css;
+        EXPECT_EQ(CssOutsideStrings(css).find_first_of(";{}<>"), std::string::npos) << css;
+    }
+}
+
+// --- the page
+
+MenuItemList Items(const std::vector<MenuItem>& rows) {
+    MenuItemList list;
+    for (const MenuItem& row : rows) EXPECT_TRUE(list.AddItem(row.title, row.url, row.explanation));
+    return list;
+}
+
+const std::vector<MenuItem>& HostileRows() {
+    static const std::vector<MenuItem> rows{
+        {"Home", "https://example.org/", "Go home"},
+        {"<b>bold</b>", "https://example.org/?a=1&b=\"2\"", "say \"hi\" & 'bye'"},
+        {"</script><script>alert(1)</script>", "javascript:alert('x')", "</style>"},
+        {"x\"></a><a href=\"evil", "page two.htm", "line\nbreak"},
+    };
+    return rows;
+}
+
+struct PageEntry {
+    std::string url, explanation, title;
+};
+
+// The menu's entries as a browser would read them back.
+std::vector<PageEntry> EntriesOf(const std::string& page) {
+    std::vector<PageEntry> entries;
+    size_t menu = page.find("role=\"menu\"");
+    size_t end = page.find("</div>", menu);
+    EXPECT_NE(menu, std::string::npos);
+    if (menu == std::string::npos || end == std::string::npos) return entries;
+    std::string body = page.substr(menu, end - menu);
+    static const std::regex entry(
+        "<a href=\"([^\"<>]*)\" title=\"([^\"<>]*)\" role=\"menuitem\">([^<]*)</a>");
+    for (auto it = std::sregex_iterator(body.begin(), body.end(), entry); it != std::sregex_iterator();
+         ++it) {
+        entries.push_back(
+            {DecodeHtmlReferences((*it)[1]), DecodeHtmlReferences((*it)[2]), DecodeHtmlReferences((*it)[3])});
+    }
+    EXPECT_EQ(CountOf(body, "<a "), entries.size()) << "an entry that does not have the expected form";
+    return entries;
+}
+
+std::string StyleElementOf(const std::string& page) {
+    size_t open = page.find("<style>");
+    size_t close = page.find("</style>");
+    EXPECT_NE(open, std::string::npos);
+    EXPECT_NE(close, std::string::npos);
+    return page.substr(open, close - open);
+}
+
+TEST(ModernPageTest, HasTheStructureOfAStandardsPageInBothLooks) {
+    StyleSettings style;
+    for (PageMode mode : {PageMode::Simple, PageMode::Styled}) {
+        std::string page = BuildModernPage(Items(HostileRows()), mode, style);
+        EXPECT_EQ(page.rfind("<!DOCTYPE html>\n", 0), 0u);
+        size_t head = page.find("<head>");
+        ASSERT_NE(head, std::string::npos);
+        EXPECT_EQ(page.find('<', head + 6), page.find("<meta charset=\"utf-8\">"))
+            << "charset is not first in head";
+        EXPECT_TRUE(std::regex_search(page, std::regex("<title>[^<]+</title>")));
+        EXPECT_EQ(page.find('\r'), std::string::npos) << "lines end in a line feed in memory";
+        EXPECT_NE(page.find("\nRight-click on the body.\n"), std::string::npos);
+        EXPECT_EQ(CountOf(page, "role=\"menu\""), 1u);
+        EXPECT_TRUE(std::regex_search(page, std::regex("<div id=\"menu\" role=\"menu\"[^>]* hidden>")));
+        // Self-contained: nothing loaded from elsewhere.
+        for (const char* external : {"<script src", "<link", "@import", "url(", "@font-face"})
+            EXPECT_EQ(page.find(external), std::string::npos) << external;
+    }
+}
+
+TEST(ModernPageTest, EntriesAreLinksInListOrderWithEveryValueIntact) {
+    for (PageMode mode : {PageMode::Simple, PageMode::Styled}) {
+        std::string page = BuildModernPage(Items(HostileRows()), mode, StyleSettings{});
+        std::vector<PageEntry> entries = EntriesOf(page);
+        ASSERT_EQ(entries.size(), HostileRows().size());
+        for (size_t i = 0; i < entries.size(); ++i) {
+            EXPECT_EQ(entries[i].title, HostileRows()[i].title);
+            EXPECT_EQ(entries[i].url, HostileRows()[i].url);
+            EXPECT_EQ(entries[i].explanation, HostileRows()[i].explanation);
+        }
+        // The author's values never add elements: one of each, ours.
+        EXPECT_EQ(CountOf(page, "<script"), 1u);
+        EXPECT_EQ(CountOf(page, "</script"), 1u);
+        EXPECT_EQ(CountOf(page, "</style"), 1u);
+        EXPECT_EQ(CountOf(page, "<b>"), 0u);
+    }
+}
+
+TEST(ModernPageTest, SimpleLookHasTheClassicAppearanceAndHeightPerEntry) {
+    const std::vector<MenuItem> five(5, MenuItem{"t", "u", "e"});
+    struct Case {
+        size_t rows;
+        int height;
+    };
+    for (const Case& c : {Case{1, 19}, Case{2, 38}, Case{3, 57}, Case{4, 76}, Case{5, 76}}) {
+        std::vector<MenuItem> rows(five.begin(), five.begin() + static_cast<long>(c.rows));
+        StyleSettings style;
+        style.width = "999";  // the simple look reads no style value
+        std::string css = StyleElementOf(BuildModernPage(Items(rows), PageMode::Simple, style));
+        EXPECT_NE(css.find("height: " + std::to_string(c.height) + "px"), std::string::npos) << c.rows;
+        for (const char* part :
+             {"width: 210px", "background-color: lightsteelblue", "color: darkblue", "font-weight: 600",
+              "font-size: 14px", "\"MS Sans Serif\", sans-serif", "groove lightsteelblue", "outset steelblue",
+              "background-color: red", "overflow-y: auto"})
+            EXPECT_NE(css.find(part), std::string::npos) << part;
+        EXPECT_EQ(css.find("999"), std::string::npos);
+    }
+}
+
+TEST(ModernPageTest, StyledLookUsesTheAuthorsSettings) {
+    StyleSettings style;
+    style.width = "300";
+    style.height = "50%";
+    style.backgroundColor = "navy";
+    style.itemHighlightColor = "#ff8800";
+    style.fontWeight = "bold";
+    style.fontSize = "16";
+    style.fontFamily = "Verdana";
+    style.fontColor = "white";
+    style.borderSize = "3";
+    style.borderStyle = "dashed";
+    style.borderColor = "gold";
+    style.scrollbarArrowColor = "orange";
+    style.scrollbarHighlightColor = "teal";
+
+    struct Case {
+        bool scrollbar;
+        std::vector<std::string> present, absent;
+    };
+    const std::vector<Case> cases{
+        {true, {"overflow-y: auto", "scrollbar-color: orange teal"}, {"overflow: visible"}},
+        {false, {"overflow: visible"}, {"scrollbar-color", "overflow-y: auto", "orange", "teal"}},
+    };
+    for (const Case& c : cases) {
+        style.scrollbarColors = c.scrollbar;
+        std::string css = StyleElementOf(BuildModernPage(Items(HostileRows()), PageMode::Styled, style));
+        std::vector<std::string> present{"width: 300px",
+                                         "height: 50%",
+                                         "background-color: navy",
+                                         "color: white",
+                                         "font-weight: bold",
+                                         "font-size: 16px",
+                                         "font-family: \"Verdana\", sans-serif",
+                                         "border-width: 3px",
+                                         "border-style: dashed",
+                                         "border-color: gold",
+                                         "background-color: #ff8800"};
+        present.insert(present.end(), c.present.begin(), c.present.end());
+        for (const std::string& part : present) EXPECT_NE(css.find(part), std::string::npos) << part;
+        for (const std::string& part : c.absent) EXPECT_EQ(css.find(part), std::string::npos) << part;
+        EXPECT_EQ(CountOf(css, "border-style: dashed"), 2u) << "frame and entries share the border";
+        EXPECT_EQ(css.find("lightsteelblue"), std::string::npos)
+            << "a fixed colour of the simple look leaked in";
+    }
+}
+
+TEST(ModernPageTest, HostileStyleValuesStayInsideTheirDeclarations) {
+    const size_t rules =
+        CountOf(StyleElementOf(BuildModernPage(Items(HostileRows()), PageMode::Styled, {})), "{");
+    for (const std::string& value : HostileValues()) {
+        StyleSettings style;
+        for (const StyleField& field : StyleFields()) style.*field.member = value;
+        std::string page = BuildModernPage(Items(HostileRows()), PageMode::Styled, style);
+        std::string css = StyleElementOf(page);
+        // Three rules, each opened and closed once, and nothing outside them.
+        std::string bare = CssOutsideStrings(css);
+        EXPECT_EQ(CountOf(bare, "{"), CountOf(bare, "}")) << value;
+        EXPECT_EQ(CountOf(bare, "{"), rules) << value;
+        EXPECT_EQ(CountOf(bare, ";"), CountOf(bare, ": ")) << "one semicolon per declaration: " << value;
+        EXPECT_EQ(CountOf(bare, "/*"), 0u) << value;
+        EXPECT_EQ(CountOf(page, "</style"), 1u) << value;
+        EXPECT_EQ(CountOf(page, "<script"), 1u) << value;
+        EXPECT_EQ(EntriesOf(page).size(), HostileRows().size()) << value;
+    }
+}
+
+TEST(ModernPageTest, EmptyStyleValuesLeaveTheirPropertiesOut) {
+    StyleSettings style;
+    style.backgroundColor.clear();
+    style.fontSize.clear();
+    style.scrollbarHighlightColor.clear();
+    std::string css = StyleElementOf(BuildModernPage(Items(HostileRows()), PageMode::Styled, style));
+    EXPECT_EQ(css.find("background-color: ;"), std::string::npos);
+    EXPECT_EQ(css.find("font-size"), std::string::npos);
+    EXPECT_EQ(css.find("scrollbar-color"), std::string::npos);
+    EXPECT_NE(css.find("color: darkblue"), std::string::npos);
+}
+
+// --- the classic page stays as it was
+
+MenuItemList TwoItems() {
+    return Items({{"Home", "http://example.org/", "Go home"}, {"News", "news.htm", "Latest"}});
+}
+
+class NullDesktop : public Desktop {
+public:
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void OpenWithDefaultProgram(const std::string& path) override { opened.push_back(path); }
+    std::vector<std::string> messages, opened;
+};
+
+TEST(ModernPageTest, CreatePageWritesTheFlavorAskedForAndTheClassicPageByDefault) {
+    struct Case {
+        bool defaultArgument;
+        PageFlavor flavor;
+    };
+    StyleSettings style;
+    style.width = "300";
+    for (PageMode mode : {PageMode::Simple, PageMode::Styled}) {
+        for (const Case& c : {Case{true, PageFlavor::Classic}, Case{false, PageFlavor::Classic},
+                              Case{false, PageFlavor::Modern}}) {
+            ScratchDir dir;
+            NullDesktop desktop;
+            MenuItemList items = TwoItems();
+            CreateResult result = c.defaultArgument
+                                      ? CreatePage(items, mode, style, dir.Path() + "/", desktop)
+                                      : CreatePage(items, mode, style, dir.Path() + "/", desktop, c.flavor);
+            ASSERT_EQ(result.outcome, CreateOutcome::Opened);
+            std::string bytes = ReadBytes(dir / "Popup.htm");
+            if (c.flavor == PageFlavor::Classic) {
+                EXPECT_EQ(bytes, OnDisk(BuildPage(items, mode, style)));
+                EXPECT_EQ(bytes.rfind("<HTML>\r\n<HEAD>\r\n<SCRIPT", 0), 0u);
+            } else {
+                EXPECT_EQ(bytes, OnDisk(BuildModernPage(items, mode, style)));
+                EXPECT_EQ(bytes.rfind("<!DOCTYPE html>\r\n<html", 0), 0u);
+            }
+            EXPECT_EQ(desktop.opened, std::vector<std::string>{dir / "Popup.htm"});
+        }
+    }
+}
+
+TEST(ModernPageTest, EmptyListGivesTheSameMessageInTheModernFlavor) {
+    ScratchDir dir;
+    NullDesktop desktop;
+    CreateResult result = CreatePage(MenuItemList{}, PageMode::Styled, StyleSettings{}, dir.Path() + "/",
+                                     desktop, PageFlavor::Modern);
+    EXPECT_EQ(result.outcome, CreateOutcome::NoItems);
+    EXPECT_EQ(desktop.messages, std::vector<std::string>{"Please add the items first."});
+    EXPECT_TRUE(dir.Empty());
+}
+
+TEST(ModernPageCommandTest, ModernOptionChoosesThePageAndIsDocumented) {
+    EXPECT_FALSE(ParsePageCommandArgs({"--styled"}).value->modern);
+    EXPECT_TRUE(ParsePageCommandArgs({"--modern", "--styled"}).value->modern);
+    EXPECT_NE(PageCommandUsage().find("--modern"), std::string::npos);
+
+    const std::string input = "Home\thttp://example.org/\tGo home\nNews\tnews.htm\tLatest\n";
+    for (bool modern : {false, true}) {
+        ScratchDir dir;
+        std::istringstream in(input);
+        std::ostringstream out, err;
+        std::vector<std::string> args{"-o", dir / "page.htm"};
+        if (modern) args.insert(args.begin(), "--modern");
+        ASSERT_EQ(RunPageCommand(args, in, out, err, [](const std::string&) { return true; }), kStatusOk)
+            << err.str();
+        std::string bytes = ReadBytes(dir / "page.htm");
+        if (modern) {
+            EXPECT_EQ(bytes.rfind("<!DOCTYPE html>\r\n", 0), 0u);
+            EXPECT_EQ(CountOf(bytes, "\n"), CountOf(bytes, "\r\n"));
+            EXPECT_EQ(EntriesOf(bytes).size(), 2u);
+        } else {
+            EXPECT_EQ(bytes, OnDisk(BuildPage(TwoItems(), PageMode::Simple, StyleSettings{})));
+            EXPECT_EQ(bytes.rfind("<HTML>\r\n", 0), 0u);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace menulark
