@@ -36,3 +36,17 @@ bench: build
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
+
+# Installs for the current user (PREFIX=... for elsewhere): the program and its
+# help in $(PREFIX)/lib/menulark/, where it writes its pages; a launcher and
+# menulark-page in $(PREFIX)/bin/; a menu entry and icons in $(PREFIX)/share/.
+.PHONY: install uninstall
+install: build
+	cmake --install $(BUILD) --prefix "$(abspath $(PREFIX))"
+	@scripts/refresh-desktop-caches "$(abspath $(PREFIX))"
+	@echo "Menulark is installed in $(abspath $(PREFIX))/lib/menulark/ (its pages are written there)."
+	@echo "Start it from the application menu, or run $(abspath $(PREFIX))/bin/menulark"
+
+# Removes what `make install` put into $(PREFIX), and the pages written there.
+uninstall:
+	@scripts/uninstall "$(abspath $(PREFIX))"

@@ -1,11 +1,22 @@
 #include "page/create_page.h"
 
+#include <cerrno>
+
 #include "page/modern_page.h"
 #include "page/page_templates.h"
 #include "page/text_file.h"
 #include "resources/string_table.h"
 
 namespace menulark {
+namespace {
+
+// The program folder refuses new files: the program was installed where its
+// user may not write, so the message says where to install it instead.
+bool IsFolderNotWritable(int error) {
+    return error == EACCES || error == EPERM || error == EROFS;
+}
+
+}  // namespace
 
 std::string WriteFailedMessage(const std::string& path, const std::string& reason) {
     return PageTemplates::Format(IDS_WRITE_FAILED, {path, reason});
@@ -22,7 +33,10 @@ CreateResult CreatePage(const MenuItemList& items, PageMode mode, const StyleSet
         flavor == PageFlavor::Modern ? BuildModernPage(items, mode, style) : BuildPage(items, mode, style);
     WriteResult written = WriteTextFile(path, page);
     if (!written) {
-        desktop.ShowMessage(WriteFailedMessage(path, written.reason));
+        std::string message = WriteFailedMessage(path, written.reason);
+        if (IsFolderNotWritable(written.error))
+            message += "\n\n" + std::string(StringTableText(IDS_INSTALL_HINT));
+        desktop.ShowMessage(message);
         return {CreateOutcome::WriteFailed, path};
     }
     desktop.OpenWithDefaultProgram(path);

@@ -35,7 +35,9 @@ inline constexpr const char* kPageFileName = "Popup.htm";
 
 /// Builds the page, writes it as `baseDirectory` + "Popup.htm" and opens it.
 /// An empty list gives the "add the items first" message; a failed write
-/// gives a message naming the file and the reason, and nothing is opened.
+/// gives a message naming the file and the reason, and nothing is opened;
+/// when the folder refuses new files, the message also says where to install
+/// the program so that it can write its pages.
 CreateResult CreatePage(const MenuItemList& items, PageMode mode, const StyleSettings& style,
                         const std::string& baseDirectory, Desktop& desktop,
                         PageFlavor flavor = PageFlavor::Classic);

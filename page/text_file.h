@@ -9,6 +9,7 @@ namespace menulark {
 struct WriteResult {
     bool ok = false;
     std::string reason;
+    int error = 0;  ///< the system's error number; 0 when the refusal is our own
     explicit operator bool() const { return ok; }
 };
 

@@ -13,8 +13,8 @@
 namespace menulark {
 namespace {
 
-std::string Reason(int error) {
-    return std::strerror(error);
+WriteResult Failure(int error) {
+    return {false, std::strerror(error), error};
 }
 
 std::string DirectoryOf(const std::string& path) {
@@ -105,7 +105,7 @@ std::string WithCrLf(std::string_view text) {
 WriteResult WriteTextFile(const std::string& path, std::string_view text) {
     std::string target;
     int error = 0;
-    if (!ResolveLinks(path, target, error)) return {false, Reason(error)};
+    if (!ResolveLinks(path, target, error)) return Failure(error);
 
     struct stat existing;
     bool exists = stat(target.c_str(), &existing) == 0;
@@ -114,16 +114,16 @@ WriteResult WriteTextFile(const std::string& path, std::string_view text) {
         // Write bits are checked as such: the super-user passes access(), but
         // a file without write permission is meant to stay as it is.
         if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return {false, "The file is read-only"};
-        if (access(target.c_str(), W_OK) != 0) return {false, Reason(errno)};
+        if (access(target.c_str(), W_OK) != 0) return Failure(errno);
     } else if (errno != ENOENT) {
-        return {false, Reason(errno)};
+        return Failure(errno);
     }
 
     std::string temporary = DirectoryOf(target) + "/.menulark-XXXXXX";
     std::vector<char> name(temporary.begin(), temporary.end());
     name.push_back('\0');
     int fd = mkstemp(name.data());
-    if (fd < 0) return {false, Reason(errno)};
+    if (fd < 0) return Failure(errno);
     temporary = name.data();
 
     mode_t mode;
@@ -151,7 +151,7 @@ WriteResult WriteTextFile(const std::string& path, std::string_view text) {
     }
     if (!ok) {
         unlink(temporary.c_str());
-        return {false, Reason(error)};
+        return Failure(error);
     }
     return {true, {}};
 }
