@@ -11,8 +11,12 @@ namespace {
 constexpr int kRowHeight = 19;
 constexpr int kMaxPopupHeight = 76;
 
+// The exact bytes an item's values take in the page (quotes escaped), so that
+// one allocation holds the page: a page that outgrows its reservation is
+// copied and, at tens of megabytes, freshly mapped twice.
 size_t ValueBytes(const MenuItem& item) {
-    return item.title.size() + item.url.size() + item.explanation.size();
+    return item.title.size() + TemplateArg::AttributeLength(item.url) +
+           TemplateArg::AttributeLength(item.explanation);
 }
 
 std::string BuildSimplePage(const std::vector<MenuItem>& items) {
@@ -53,8 +57,10 @@ std::string BuildStyledPage(const std::vector<MenuItem>& items, const StyleSetti
              attr(s.fontSize), attr(s.fontFamily), attr(s.borderSize), attr(s.borderStyle), attr(s.borderColor)});
     }
 
-    const size_t entryStyleBytes = s.itemHighlightColor.size() + s.backgroundColor.size() + s.borderSize.size() +
-                                   s.borderStyle.size() + s.borderColor.size() + 1;
+    const size_t entryStyleBytes =
+        TemplateArg::AttributeLength(s.itemHighlightColor) + TemplateArg::AttributeLength(s.backgroundColor) +
+        TemplateArg::AttributeLength(s.borderSize) + TemplateArg::AttributeLength(s.borderStyle) +
+        TemplateArg::AttributeLength(s.borderColor) + 1;  // + the case number
     size_t estimate = PageTemplates::Text(IDS_STYLED_HEAD).size() + frame.size() +
                       PageTemplates::Text(IDS_STYLED_CLOSE).size() + PageTemplates::Text(IDS_STYLED_TAIL).size();
     for (const MenuItem& item : items) estimate += entry.LiteralLength() + entryStyleBytes + ValueBytes(item);

@@ -9,6 +9,21 @@
 
 namespace menulark {
 
+namespace {
+constexpr std::string_view kEscapedQuote = "&quot;";
+}  // namespace
+
+size_t TemplateArg::AttributeLength(std::string_view text) {
+    size_t length = text.size();
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (const void* hit = std::memchr(p, '"', static_cast<size_t>(end - p))) {
+        length += kEscapedQuote.size() - 1;
+        p = static_cast<const char*>(hit) + 1;
+    }
+    return length;
+}
+
 void TemplateArg::AppendTo(std::string& out) const {
     if (m_isNumber) {
         char digits[16];
@@ -30,7 +45,7 @@ void TemplateArg::AppendTo(std::string& out) const {
         }
         const char* quote = static_cast<const char*>(hit);
         out.append(p, quote);
-        out.append("&quot;");
+        out.append(kEscapedQuote);
         p = quote + 1;
     }
 }

@@ -24,6 +24,9 @@ public:
         return arg;
     }
 
+    /// Bytes that `text` takes once marked as an attribute value.
+    static size_t AttributeLength(std::string_view text);
+
     bool IsNumber() const { return m_isNumber; }
     void AppendTo(std::string& out) const;
 

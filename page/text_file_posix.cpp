@@ -6,8 +6,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace menulark {
@@ -62,30 +64,31 @@ bool WriteAll(int fd, const char* data, size_t size, int& error) {
     return true;
 }
 
-// Translates line feeds chunk by chunk, so memory stays small for any size.
+// Copies text[0, size) into out with every line feed as CR LF; out must have
+// room for twice the size. Returns the end of what was written.
+char* TranslateLineFeeds(const char* text, size_t size, char* out) {
+    const char* end = text + size;
+    while (text != end) {
+        const char* lf = static_cast<const char*>(std::memchr(text, '\n', static_cast<size_t>(end - text)));
+        const char* runEnd = lf ? lf : end;
+        std::memcpy(out, text, static_cast<size_t>(runEnd - text));
+        out += runEnd - text;
+        if (!lf) break;
+        *out++ = '\r';
+        *out++ = '\n';
+        text = lf + 1;
+    }
+    return out;
+}
+
+// Translates and writes chunk by chunk, so memory stays small for any size.
 bool WriteTranslated(int fd, std::string_view text, int& error) {
-    constexpr size_t kChunk = 1 << 16;
-    std::string buffer;
-    buffer.reserve(kChunk * 2);
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t end = std::min(text.size(), pos + kChunk);
-        buffer.clear();
-        const char* p = text.data() + pos;
-        const char* stop = text.data() + end;
-        while (p != stop) {
-            const void* hit = std::memchr(p, '\n', static_cast<size_t>(stop - p));
-            if (!hit) {
-                buffer.append(p, stop);
-                break;
-            }
-            const char* lf = static_cast<const char*>(hit);
-            buffer.append(p, lf);
-            buffer.append("\r\n");
-            p = lf + 1;
-        }
-        if (!WriteAll(fd, buffer.data(), buffer.size(), error)) return false;
-        pos = end;
+    constexpr size_t kChunk = size_t{1} << 18;
+    std::unique_ptr<char[]> buffer(new char[2 * kChunk]);
+    for (size_t pos = 0; pos < text.size(); pos += kChunk) {
+        size_t size = std::min(kChunk, text.size() - pos);
+        const char* end = TranslateLineFeeds(text.data() + pos, size, buffer.get());
+        if (!WriteAll(fd, buffer.get(), static_cast<size_t>(end - buffer.get()), error)) return false;
     }
     return true;
 }
@@ -93,12 +96,8 @@ bool WriteTranslated(int fd, std::string_view text, int& error) {
 }  // namespace
 
 std::string WithCrLf(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
-    for (char c : text) {
-        if (c == '\n') out += '\r';
-        out += c;
-    }
+    std::string out(text.size() + static_cast<size_t>(std::count(text.begin(), text.end(), '\n')), '\0');
+    TranslateLineFeeds(text.data(), text.size(), out.data());
     return out;
 }
 
