@@ -1,0 +1,131 @@
+#include "page/create_page.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "tests/core/expected_pages.h"
+#include "tests/core/temp_dir.h"
+
+namespace menulark {
+namespace {
+
+using testing_support::ReadBytes;
+using testing_support::TempDir;
+using testing_support::WriteBytes;
+
+/// Records what page creation asked of the desktop instead of doing it.
+class RecordingDesktop : public Desktop {
+public:
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void OpenWithDefaultProgram(const std::string& path) override { opened.push_back(path); }
+
+    std::vector<std::string> messages;
+    std::vector<std::string> opened;
+};
+
+MenuItemList TwoItems() {
+    MenuItemList list;
+    EXPECT_TRUE(list.AddItem("Home", "http://example.org/", "Go home"));
+    EXPECT_TRUE(list.AddItem("News", "http://example.org/news", "Latest"));
+    return list;
+}
+
+TEST(CreatePageTest, EmptyListShowsMessage108AndDoesNothingElse) {
+    for (PageMode mode : {PageMode::Simple, PageMode::Styled}) {
+        TempDir dir;
+        RecordingDesktop desktop;
+        CreateResult result = CreatePage(MenuItemList{}, mode, StyleSettings{}, dir.Path() + "/", desktop);
+        EXPECT_EQ(result.outcome, CreateOutcome::NoItems);
+        EXPECT_EQ(desktop.messages, (std::vector<std::string>{"Please add the items first."}));
+        EXPECT_TRUE(desktop.opened.empty());
+        EXPECT_TRUE(dir.Entries().empty());
+    }
+}
+
+TEST(CreatePageTest, WritesPopupHtmInTheBaseDirectoryAndOpensExactlyThatPath) {
+    struct Case {
+        PageMode mode;
+        std::string_view head;
+    };
+    for (const Case& c : {Case{PageMode::Simple, expected::kSimpleHead.substr(0, 80)},
+                          Case{PageMode::Styled, expected::kStyledHead.substr(0, 80)}}) {
+        TempDir dir;
+        RecordingDesktop desktop;
+        const std::string base = dir.Path() + "/";
+        MenuItemList items = TwoItems();
+        StyleSettings style;
+
+        CreateResult result = CreatePage(items, c.mode, style, base, desktop);
+
+        const std::string path = base + "Popup.htm";
+        EXPECT_EQ(result.outcome, CreateOutcome::Opened);
+        EXPECT_EQ(result.path, path);
+        EXPECT_TRUE(desktop.messages.empty());
+        EXPECT_EQ(desktop.opened, (std::vector<std::string>{path}));
+        EXPECT_EQ(dir.Entries(), (std::set<std::string>{"Popup.htm"}));
+        std::string bytes = ReadBytes(path);
+        EXPECT_EQ(bytes, expected::OnDisk(BuildPage(items, c.mode, style)));
+        EXPECT_EQ(bytes.rfind(expected::OnDisk(c.head), 0), 0u) << "page of the requested look";
+        EXPECT_EQ(items.RowCount(), 2);
+    }
+}
+
+TEST(CreatePageTest, ReplacesAnEarlierLongerPage) {
+    TempDir dir;
+    RecordingDesktop desktop;
+    WriteBytes(dir / "Popup.htm", std::string(100000, 'z'));
+    MenuItemList items = TwoItems();
+    ASSERT_EQ(CreatePage(items, PageMode::Simple, StyleSettings{}, dir.Path() + "/", desktop).outcome,
+              CreateOutcome::Opened);
+    EXPECT_EQ(ReadBytes(dir / "Popup.htm"),
+              expected::OnDisk(BuildPage(items, PageMode::Simple, StyleSettings{})));
+}
+
+TEST(CreatePageTest, WriteFailureShowsOneMessageWithFileAndReasonAndOpensNothing) {
+    TempDir dir;
+    WriteBytes(dir / "not-a-dir", "");
+    ASSERT_EQ(mkdir((dir / "locked").c_str(), 0755), 0);
+    WriteBytes(dir / "locked/Popup.htm", "old page");
+    ASSERT_EQ(chmod((dir / "locked/Popup.htm").c_str(), 0444), 0);
+
+    struct Case {
+        const char* what;
+        std::string base;
+        std::string reasonPart;  // empty: any reason
+    };
+    const Case cases[] = {
+        {"missing directory", dir / "missing/", std::strerror(ENOENT)},
+        {"base is a regular file", dir / "not-a-dir/", std::strerror(ENOTDIR)},
+        {"read-only page", dir / "locked/", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RecordingDesktop desktop;
+        CreateResult result = CreatePage(TwoItems(), PageMode::Simple, StyleSettings{}, c.base, desktop);
+        const std::string path = c.base + "Popup.htm";
+        EXPECT_EQ(result.outcome, CreateOutcome::WriteFailed);
+        EXPECT_TRUE(desktop.opened.empty());
+        ASSERT_EQ(desktop.messages.size(), 1u);
+        const std::string& message = desktop.messages[0];
+        EXPECT_NE(message.find(path), std::string::npos) << message;
+        EXPECT_NE(message.find(c.reasonPart), std::string::npos) << message;
+        EXPECT_EQ(message.find("%s"), std::string::npos) << message;
+    }
+    EXPECT_EQ(ReadBytes(dir / "locked/Popup.htm"), "old page");
+}
+
+TEST(CreatePageTest, WriteFailedMessageNamesFileAndReason) {
+    std::string message = WriteFailedMessage("/x/Popup.htm", "Disk full");
+    EXPECT_NE(message.find("/x/Popup.htm"), std::string::npos);
+    EXPECT_NE(message.find("Disk full"), std::string::npos);
+    EXPECT_LT(message.find("/x/Popup.htm"), message.find("Disk full"));
+    // A path with percent signs or quotes is shown as it is.
+    EXPECT_NE(WriteFailedMessage("/a%s\"b/Popup.htm", "r").find("/a%s\"b/Popup.htm"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace menulark

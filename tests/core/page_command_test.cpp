@@ -1,0 +1,386 @@
+#include "tools/page_command.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/core/expected_pages.h"
+#include "tests/core/temp_dir.h"
+
+namespace menulark {
+namespace {
+
+using expected::Fill;
+using testing_support::ReadBytes;
+using testing_support::TempDir;
+using testing_support::WriteBytes;
+
+// ---- arguments ----
+
+struct ArgsCase {
+    const char* name;
+    std::vector<std::string> args;
+    std::function<void(const PageCommandOptions&)> check;
+};
+
+void PrintTo(const ArgsCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ParseArgsTest : public ::testing::TestWithParam<ArgsCase> {};
+
+TEST_P(ParseArgsTest, Accepts) {
+    Parsed<PageCommandOptions> parsed = ParsePageCommandArgs(GetParam().args);
+    ASSERT_TRUE(parsed.value.has_value()) << parsed.error;
+    EXPECT_TRUE(parsed.error.empty());
+    GetParam().check(*parsed.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, ParseArgsTest,
+    ::testing::Values(ArgsCase{"Nothing",
+                               {},
+                               [](const PageCommandOptions& o) {
+                                   EXPECT_EQ(o.style, StyleSettings{});
+                                   EXPECT_EQ(o.outputPath, "Popup.htm");
+                                   EXPECT_FALSE(o.inputPath.has_value());
+                                   EXPECT_FALSE(o.open);
+                                   EXPECT_FALSE(o.help);
+                               }},
+                      ArgsCase{"Styled",
+                               {"--styled"},
+                               [](const PageCommandOptions& o) {
+                                   EXPECT_TRUE(o.style.styledMode);
+                                   EXPECT_TRUE(o.style.scrollbarColors);
+                               }},
+                      ArgsCase{"NoScrollbarColours",
+                               {"--no-scrollbar-colors"},
+                               [](const PageCommandOptions& o) {
+                                   EXPECT_FALSE(o.style.scrollbarColors);
+                                   EXPECT_FALSE(o.style.styledMode);
+                               }},
+                      ArgsCase{"SetRepeatedLastWins",
+                               {"--set", "fontSize=12", "--set", "fontColor=navy", "--set", "fontSize=20"},
+                               [](const PageCommandOptions& o) {
+                                   StyleSettings expectedStyle;
+                                   expectedStyle.fontSize = "20";
+                                   expectedStyle.fontColor = "navy";
+                                   EXPECT_EQ(o.style, expectedStyle);
+                               }},
+                      ArgsCase{"SetEmptyValue",
+                               {"--set", "fontSize="},
+                               [](const PageCommandOptions& o) { EXPECT_EQ(o.style.fontSize, ""); }},
+                      ArgsCase{"SetValueWithEqualsAndBlanks",
+                               {"--set", "fontFamily=A = B "},
+                               [](const PageCommandOptions& o) { EXPECT_EQ(o.style.fontFamily, "A = B "); }},
+                      ArgsCase{"OutputAndOpen",
+                               {"-o", "out/page.htm", "--open"},
+                               [](const PageCommandOptions& o) {
+                                   EXPECT_EQ(o.outputPath, "out/page.htm");
+                                   EXPECT_TRUE(o.open);
+                               }},
+                      ArgsCase{"Help", {"--help"}, [](const PageCommandOptions& o) { EXPECT_TRUE(o.help); }},
+                      ArgsCase{"InputFile",
+                               {"items.tsv", "--styled"},
+                               [](const PageCommandOptions& o) {
+                                   EXPECT_EQ(o.inputPath, std::optional<std::string>("items.tsv"));
+                                   EXPECT_TRUE(o.style.styledMode);
+                               }},
+                      ArgsCase{"AfterDoubleDashOnlyFiles",
+                               {"--", "--styled"},
+                               [](const PageCommandOptions& o) {
+                                   EXPECT_EQ(o.inputPath, std::optional<std::string>("--styled"));
+                                   EXPECT_FALSE(o.style.styledMode);
+                               }}),
+    [](const ::testing::TestParamInfo<ArgsCase>& info) { return info.param.name; });
+
+TEST(ParseArgsTest, EveryStyleFieldCanBeSet) {
+    for (const StyleField& field : StyleFields()) {
+        std::string value = "value-of-" + std::string(field.name);
+        Parsed<PageCommandOptions> parsed =
+            ParsePageCommandArgs({"--set", std::string(field.name) + "=" + value});
+        ASSERT_TRUE(parsed.value.has_value()) << field.name << ": " << parsed.error;
+        StyleSettings expectedStyle;
+        expectedStyle.*field.member = value;
+        EXPECT_EQ(parsed.value->style, expectedStyle) << field.name;
+    }
+}
+
+TEST(ParseArgsTest, RefusesWithAMessage) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* messagePart;
+    };
+    const Case cases[] = {
+        {{"--set", "colour=red"}, "unknown style field \"colour\""},
+        {{"--set", "Width=100"}, "unknown style field \"Width\""},
+        {{"--set", "=red"}, "unknown style field \"\""},
+        {{"--set", "width"}, "FIELD=VALUE"},
+        {{"--set"}, "--set needs a value"},
+        {{"-o"}, "-o needs a value"},
+        {{"-o", ""}, "-o needs a file name"},
+        {{"--bogus"}, "unknown option --bogus"},
+        {{"-x"}, "unknown option -x"},
+        {{"a.tsv", "b.tsv"}, "more than one input file"},
+    };
+    for (const Case& c : cases) {
+        Parsed<PageCommandOptions> parsed = ParsePageCommandArgs(c.args);
+        EXPECT_FALSE(parsed.value.has_value()) << c.messagePart;
+        EXPECT_NE(parsed.error.find(c.messagePart), std::string::npos) << parsed.error;
+    }
+}
+
+// ---- menu items ----
+
+struct ItemsCase {
+    const char* name;
+    std::string text;
+    std::vector<MenuItem> items;  // empty: refused with `error`
+    std::string error;
+};
+
+void PrintTo(const ItemsCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ParseMenuItemsTest : public ::testing::TestWithParam<ItemsCase> {};
+
+TEST_P(ParseMenuItemsTest, ReadsTabSeparatedLines) {
+    const ItemsCase& c = GetParam();
+    Parsed<MenuItemList> parsed = ParseMenuItems(c.text);
+    if (c.items.empty()) {
+        EXPECT_FALSE(parsed.value.has_value());
+        EXPECT_EQ(parsed.error, c.error);
+        return;
+    }
+    ASSERT_TRUE(parsed.value.has_value()) << parsed.error;
+    EXPECT_EQ(parsed.value->Items(), c.items);
+    EXPECT_EQ(parsed.value->SelectedRow(), -1);
+}
+
+const std::string kFill102 = "Please make sure that all text boxes are filled out.";
+const std::string kTabsMessage = ": expected title, URL and explanation separated by two tabs";
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ParseMenuItemsTest,
+    ::testing::Values(
+        ItemsCase{"OneLine", "Home\thttp://a/\tGo home", {{"Home", "http://a/", "Go home"}}, ""},
+        ItemsCase{"OrderKeptAndFinalLineFeedOptional",
+                  "A\thttp://a/\ta\nB\thttp://b/\tb\n",
+                  {{"A", "http://a/", "a"}, {"B", "http://b/", "b"}},
+                  ""},
+        ItemsCase{"CrLfLines", "A\tu\te\r\nB\tv\tf\r\n", {{"A", "u", "e"}, {"B", "v", "f"}}, ""},
+        ItemsCase{"EmptyLinesSkipped", "\n\nA\tu\te\n\r\n\nB\tv\tf", {{"A", "u", "e"}, {"B", "v", "f"}}, ""},
+        ItemsCase{"BlanksKeptAsTyped", " \t u \t\"q\" ", {{" ", " u ", "\"q\" "}}, ""},
+        ItemsCase{"EmptyTitle", "A\tu\te\n\tu\te\n", {}, "line 2: " + kFill102},
+        ItemsCase{"EmptyUrlAfterSkippedLines", "\n\nA\t\te\n", {}, "line 3: " + kFill102},
+        ItemsCase{"EmptyExplanation", "A\tu\t\n", {}, "line 1: " + kFill102},
+        ItemsCase{"OnlyTabs", "\t\t", {}, "line 1: " + kFill102},
+        ItemsCase{"NoTab", "A\tu\te\njust a title\n", {}, "line 2" + kTabsMessage},
+        ItemsCase{"OneTab", "A\tu\n", {}, "line 1" + kTabsMessage},
+        ItemsCase{"ThreeTabs", "A\tu\te\tx\n", {}, "line 1" + kTabsMessage},
+        ItemsCase{"NothingAtAll", "", {}, "Please add the items first."},
+        ItemsCase{"OnlyEmptyLines", "\n\r\n\n", {}, "Please add the items first."}),
+    [](const ::testing::TestParamInfo<ItemsCase>& info) { return info.param.name; });
+
+// ---- the whole command ----
+
+std::vector<std::string> g_opened;
+bool g_openerSucceeds = true;
+
+bool RecordingOpener(const std::string& path) {
+    g_opened.push_back(path);
+    return g_openerSucceeds;
+}
+
+struct CommandRun {
+    int status;
+    std::string out, err;
+};
+
+CommandRun RunCommand(const std::vector<std::string>& args, const std::string& input = "") {
+    g_opened.clear();
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    int status = RunPageCommand(args, in, out, err, RecordingOpener);
+    return {status, out.str(), err.str()};
+}
+
+const char* const kTwoItems =
+    "Home\thttp://example.org/\tGo home\nNews\thttp://example.org/news\tLatest \"news\"\n";
+
+std::string ExpectedSimpleTwoItems() {
+    return Fill(expected::kSimpleHead, {"38"}) +
+           Fill(expected::kSimpleEntry, {"Go home", "http://example.org/", "Home"}) +
+           Fill(expected::kSimpleEntry, {"Latest &quot;news&quot;", "http://example.org/news", "News"}) +
+           std::string(expected::kSimpleTail);
+}
+
+class PageCommandTest : public ::testing::Test {
+protected:
+    void TearDown() override { g_openerSucceeds = true; }
+    TempDir dir;
+};
+
+TEST_F(PageCommandTest, ItemsFromStandardInputGiveTheSimplePage) {
+    const std::string path = dir / "page.htm";
+    CommandRun run = RunCommand({"-o", path}, kTwoItems);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "Wrote " + path + " (2 entries)\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(ReadBytes(path), expected::OnDisk(ExpectedSimpleTwoItems()));
+    EXPECT_TRUE(g_opened.empty());
+}
+
+TEST_F(PageCommandTest, ItemsFromAFileGiveTheSamePage) {
+    WriteBytes(dir / "items.tsv", kTwoItems);
+    const std::string path = dir / "page.htm";
+    CommandRun run = RunCommand({dir / "items.tsv", "-o", path}, "ignored\tstandard\tinput\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadBytes(path), expected::OnDisk(ExpectedSimpleTwoItems()));
+}
+
+TEST_F(PageCommandTest, StyledWithValuesAndWithoutScrollbarColours) {
+    const std::string path = dir / "page.htm";
+    CommandRun run = RunCommand(
+        {"--styled", "--no-scrollbar-colors", "--set", "fontColor=navy", "--set", "fontSize=", "--set",
+         "borderStyle=dotted", "--set", "scrollbarArrowColor=unused", "-o", path},
+        "A\thttp://a/\ta\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::string page = std::string(expected::kStyledHead) +
+                       Fill(expected::kStyledFramePlain, {"200", "75", "lightsteelblue", "navy", "600", "",
+                                                          "MS Sans Serif", "1", "dotted", "lightsteelblue"}) +
+                       Fill(expected::kStyledEntry, {"a", "http://a/", "2", "red", "lightsteelblue", "1",
+                                                     "dotted", "lightsteelblue", "A"}) +
+                       std::string(expected::kStyledClose) + std::string(expected::kStyledTail);
+    EXPECT_EQ(ReadBytes(path), expected::OnDisk(page));
+}
+
+TEST_F(PageCommandTest, StyleValuesWithoutStyledChangeNothing) {
+    CommandRun plain = RunCommand({"-o", dir / "plain.htm"}, kTwoItems);
+    CommandRun set =
+        RunCommand({"--set", "fontColor=navy", "--no-scrollbar-colors", "-o", dir / "set.htm"}, kTwoItems);
+    ASSERT_EQ(plain.status, 0);
+    ASSERT_EQ(set.status, 0);
+    EXPECT_EQ(ReadBytes(dir / "set.htm"), ReadBytes(dir / "plain.htm"));
+}
+
+TEST_F(PageCommandTest, OpenAsksTheOpenerForTheWrittenPath) {
+    const std::string path = dir / "page.htm";
+    CommandRun run = RunCommand({"--open", "-o", path}, kTwoItems);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(g_opened, (std::vector<std::string>{path}));
+    EXPECT_EQ(run.err, "");
+}
+
+TEST_F(PageCommandTest, FailedOpenIsReportedButThePageStays) {
+    g_openerSucceeds = false;
+    const std::string path = dir / "page.htm";
+    CommandRun run = RunCommand({"--open", "-o", path}, kTwoItems);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(g_opened, (std::vector<std::string>{path}));
+    EXPECT_NE(run.err.find("could not open " + path), std::string::npos) << run.err;
+    EXPECT_EQ(ReadBytes(path), expected::OnDisk(ExpectedSimpleTwoItems()));
+}
+
+TEST_F(PageCommandTest, DefaultOutputIsPopupHtmInTheWorkingDirectory) {
+    char previous[4096];
+    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
+    ASSERT_EQ(chdir(dir.Path().c_str()), 0);
+    CommandRun run = RunCommand({}, kTwoItems);
+    ASSERT_EQ(chdir(previous), 0);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "Wrote Popup.htm (2 entries)\n");
+    EXPECT_EQ(dir.Entries(), (std::set<std::string>{"Popup.htm"}));
+}
+
+TEST_F(PageCommandTest, HelpPrintsUsageWithEveryFieldAndWritesNothing) {
+    CommandRun run = RunCommand({"--help", "-o", dir / "page.htm"}, kTwoItems);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out.rfind("Usage: menulark-page", 0), 0u);
+    for (const char* option : {"--styled", "--no-scrollbar-colors", "--set FIELD=VALUE", "-o FILE", "--open"})
+        EXPECT_NE(run.out.find(option), std::string::npos) << option;
+    for (const StyleField& field : StyleFields())
+        EXPECT_NE(run.out.find(" " + std::string(field.name) + "\n"), std::string::npos) << field.name;
+    EXPECT_TRUE(dir.Entries().empty());
+}
+
+TEST_F(PageCommandTest, BadInputExitsWithTwoAndWritesNothing) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> extraArgs;
+        std::string input;
+        std::string errorPart;
+    };
+    const Case cases[] = {
+        {"empty field",
+         {},
+         "A\tu\te\nB\t\tf\n",
+         "line 2: Please make sure that all text boxes are filled out."},
+        {"wrong tab count", {}, "A\tu\te\nB\tu\n", "line 2: expected title, URL and explanation"},
+        {"no items", {}, "\n\n", "Please add the items first."},
+        {"nothing on input", {}, "", "Please add the items first."},
+        {"unknown field", {"--set", "size=1"}, kTwoItems, "unknown style field \"size\""},
+        {"unknown option", {"--fancy"}, kTwoItems, "unknown option --fancy"},
+        {"missing input file", {dir / "absent.tsv"}, kTwoItems, "cannot read " + (dir / "absent.tsv")},
+    };
+    const std::string previous = "previous page";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (bool exists : {false, true}) {
+            const std::string path = dir / "page.htm";
+            unlink(path.c_str());
+            if (exists) WriteBytes(path, previous);
+            std::vector<std::string> args = c.extraArgs;
+            args.insert(args.end(), {"-o", path, "--open"});
+
+            CommandRun run = RunCommand(args, c.input);
+            EXPECT_EQ(run.status, 2);
+            EXPECT_NE(run.err.find(c.errorPart), std::string::npos) << run.err;
+            EXPECT_EQ(run.err.rfind("menulark-page: ", 0), 0u) << run.err;
+            EXPECT_EQ(run.out, "");
+            EXPECT_TRUE(g_opened.empty());
+            if (exists) {
+                EXPECT_EQ(ReadBytes(path), previous);
+            } else {
+                EXPECT_EQ(access(path.c_str(), F_OK), -1);
+            }
+        }
+    }
+}
+
+TEST_F(PageCommandTest, UnwritableFileExitsWithOneAndTheReason) {
+    WriteBytes(dir / "locked.htm", "old");
+    ASSERT_EQ(chmod((dir / "locked.htm").c_str(), 0444), 0);
+    struct Case {
+        const char* what;
+        std::string path;
+        std::string reasonPart;
+    };
+    const Case cases[] = {
+        {"missing directory", dir / "missing/page.htm", std::strerror(ENOENT)},
+        {"read-only file", dir / "locked.htm", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CommandRun run = RunCommand({"-o", c.path, "--open"}, kTwoItems);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.rfind("menulark-page: cannot write " + c.path + ": ", 0), 0u) << run.err;
+        EXPECT_NE(run.err.find(c.reasonPart), std::string::npos) << run.err;
+        EXPECT_GT(run.err.size(), ("menulark-page: cannot write " + c.path + ": \n").size())
+            << "a reason is given";
+        EXPECT_TRUE(g_opened.empty());
+    }
+    EXPECT_EQ(ReadBytes(dir / "locked.htm"), "old");
+}
+
+}  // namespace
+}  // namespace menulark
