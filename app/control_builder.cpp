@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/gtk_tuning.h"
 #include "style/web_browser.h"
 
 namespace menulark {
@@ -33,6 +34,11 @@ wxWindow* CreateControl(wxWindow* parent, const ControlSpec& spec, const DialogU
     case ControlKind::Edit:
         // Enter is taken by the window (it must not press the default button).
         return new wxTextCtrl(parent, id, text, pos, size, wxTE_PROCESS_ENTER);
+    case ControlKind::LongEdit: {
+        auto* edit = new wxTextCtrl(parent, id, text, pos, size, LongEditStyle());
+        FinishLongEdit(edit);
+        return edit;
+    }
     case ControlKind::PushButton:
         return new wxButton(parent, id, text, pos, size);
     case ControlKind::DefaultPushButton: {

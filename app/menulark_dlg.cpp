@@ -11,6 +11,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <algorithm>
+
 #include "app/about_box.h"
 #include "app/app_icon.h"
 #include "app/base_directory.h"
@@ -114,6 +116,7 @@ wxBEGIN_EVENT_TABLE(CMenularkDlg, wxDialog)
     EVT_BUTTON(IDC_OK, CMenularkDlg::OnOk)
     EVT_MENU(kAboutCommand, CMenularkDlg::OnAboutCommand)
     EVT_TEXT_ENTER(wxID_ANY, CMenularkDlg::OnTextEnter)
+    EVT_TEXT(wxID_ANY, CMenularkDlg::OnTextChanged)
     EVT_CONTEXT_MENU(CMenularkDlg::OnContextMenu)
     EVT_CHAR_HOOK(CMenularkDlg::OnCharHook)
     EVT_CLOSE(CMenularkDlg::OnClose)
@@ -357,6 +360,9 @@ void CMenularkDlg::OnCharHook(wxKeyEvent& event) {
         Finish(kResultCancel);
         return;
     }
+    // Enter in an edit box does nothing: it must not press "Ok/Cancel" and
+    // throw away the entered items, nor start a second line.
+    if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && wxDynamicCast(wxWindow::FindFocus(), wxTextCtrl)) return;
     // The keyboard's menu key and Shift+F10 open the window menu from any
     // control, so About is reachable without a mouse.
     if (key == WXK_WINDOWS_MENU || (key == WXK_F10 && event.GetModifiers() == wxMOD_SHIFT)) {
@@ -369,6 +375,20 @@ void CMenularkDlg::OnCharHook(wxKeyEvent& event) {
 void CMenularkDlg::OnTextEnter(wxCommandEvent&) {
     // Taken here so that Enter in an edit box does not press "Ok/Cancel"
     // and throw away the entered items.
+}
+
+void CMenularkDlg::OnTextChanged(wxCommandEvent& event) {
+    // The boxes hold one line: a pasted line break becomes a blank.
+    auto* edit = wxDynamicCast(event.GetEventObject(), wxTextCtrl);
+    if (!edit) return;
+    wxString value = edit->GetValue();
+    if (value.find_first_of("\r\n") == wxString::npos) return;
+    long cursor = edit->GetInsertionPoint();
+    value.Replace("\r\n", " ");
+    value.Replace("\r", " ");
+    value.Replace("\n", " ");
+    edit->ChangeValue(value);
+    edit->SetInsertionPoint(std::min<long>(cursor, static_cast<long>(value.length())));
 }
 
 void CMenularkDlg::OnOk(wxCommandEvent&) { Finish(kResultOk); }

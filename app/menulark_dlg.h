@@ -85,6 +85,7 @@ private:
     void OnClose(wxCloseEvent& event);
     void OnCharHook(wxKeyEvent& event);
     void OnTextEnter(wxCommandEvent& event);
+    void OnTextChanged(wxCommandEvent& event);
     void OnContextMenu(wxContextMenuEvent& event);
     void OnAboutCommand(wxCommandEvent& event);
     void OnPickListChanged(wxCommandEvent& event);

@@ -8,6 +8,7 @@ namespace menulark {
 
 enum class ControlKind {
     Edit,               // single-line, scrolls horizontally
+    LongEdit,           // the same, for menu item texts of any length
     PushButton,
     DefaultPushButton,  // the button that Enter would press
     PickerButton,       // small ">" button with a static edge

@@ -8,9 +8,9 @@ namespace {
 // Template 102, in creation (and tab) order. Drop-down lists are filled from
 // the style lists; the URL box gets its text when the window opens.
 constexpr ControlSpec kMainWindowControls[] = {
-    {IDC_TITLE, ControlKind::Edit, "", 125, 42, 186, 12},
-    {IDC_URL, ControlKind::Edit, "", 125, 58, 185, 12},
-    {IDC_EXPLANATION, ControlKind::Edit, "", 125, 74, 185, 12},
+    {IDC_TITLE, ControlKind::LongEdit, "", 125, 42, 186, 12},
+    {IDC_URL, ControlKind::LongEdit, "", 125, 58, 185, 12},
+    {IDC_EXPLANATION, ControlKind::LongEdit, "", 125, 74, 185, 12},
     {IDC_ADD_MENU, ControlKind::PushButton, "&Add Menu", 373, 39, 47, 15},
     {IDC_CREATE, ControlKind::PushButton, "&Create/Finish", 359, 119, 62, 20},
     {IDC_MENU_LIST, ControlKind::ListView, nullptr, 17, 97, 294, 71},

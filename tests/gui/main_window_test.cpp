@@ -256,6 +256,21 @@ TEST_F(MainWindowTest, EnterInAnEditBoxKeepsTheWindowOpen) {
     for (int i = 0; i < 10; ++i) Settle();
     EXPECT_TRUE(m_dialog->IsShown());
     EXPECT_EQ(m_dialog->Items().RowCount(), 1);
+    EXPECT_EQ(Get<wxTextCtrl>(IDC_TITLE)->GetValue(), "A");
+
+    // The same in a style box, which is a plain single-line entry.
+    Get(IDC_FONT_COLOR)->SetFocus();
+    Settle();
+    keyboard.Char(WXK_RETURN);
+    for (int i = 0; i < 10; ++i) Settle();
+    EXPECT_TRUE(m_dialog->IsShown());
+}
+
+TEST_F(MainWindowTest, ItemBoxesHoldOneLine) {
+    for (int id : {IDC_TITLE, IDC_URL, IDC_EXPLANATION}) {
+        Type(id, "first\nsecond\r\nthird");
+        EXPECT_EQ(Get<wxTextCtrl>(id)->GetValue(), "first second third") << id;
+    }
 }
 
 TEST_F(MainWindowTest, OkAndEscapeCloseTheWindow) {

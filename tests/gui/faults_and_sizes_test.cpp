@@ -1,0 +1,141 @@
+// Write faults and large inputs, end to end through the window.
+#include <signal.h>
+#include <sys/resource.h>
+#include <wx/odcombo.h>
+
+#include "gui_fixture.h"
+#include "page/page_generator.h"
+#include "page/text_file.h"
+#include "style/web_browser.h"
+
+namespace menulark::testing {
+namespace {
+
+using FaultsTest = MainWindowTest;
+
+/// Caps the size of files this process may write, as a full disk would.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_oldHandler = signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{bytes, m_saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_oldHandler)(int);
+};
+
+TEST_F(FaultsTest, MissingBaseDirectoryIsReportedWithFileAndReason) {
+    std::filesystem::path gone = m_dir / "gone";
+    DialogEnvironment environment;
+    environment.desktop = &m_desktop;
+    environment.baseDirectory = gone.string() + "/";
+    auto* dialog = new CMenularkDlg(environment);
+    dialog->Show();
+    Settle();
+    static_cast<wxTextCtrl*>(dialog->Control(IDC_TITLE))->SetValue("A");
+    static_cast<wxTextCtrl*>(dialog->Control(IDC_EXPLANATION))->SetValue("a");
+    for (int id : {IDC_ADD_MENU, IDC_CREATE}) {
+        wxCommandEvent click(wxEVT_BUTTON, id);
+        dialog->Control(id)->GetEventHandler()->ProcessEvent(click);
+    }
+    dialog->Destroy();
+    Settle();
+    ASSERT_EQ(m_desktop.messages.size(), 1u);
+    EXPECT_NE(m_desktop.messages[0].find((gone / "Popup.htm").string()), std::string::npos);
+    EXPECT_NE(m_desktop.messages[0].find("No such file or directory"), std::string::npos);
+    EXPECT_TRUE(m_desktop.opened.empty());
+}
+
+TEST_F(FaultsTest, PageThatFillsTheDiskPartWayLeavesThePreviousPageWhole) {
+    AddItem("Home", "http://example.com/", "Start");
+    Click(IDC_CREATE);
+    std::string previous = ReadFile(m_dir / "Popup.htm");
+    ASSERT_FALSE(previous.empty());
+
+    Type(IDC_TITLE, wxString(wxT('x'), 20000));
+    Click(IDC_ADD_MENU);
+    m_desktop.opened.clear();
+    {
+        FileSizeLimit limit(8192);
+        Click(IDC_CREATE);
+    }
+    ASSERT_EQ(m_desktop.messages.size(), 1u);
+    EXPECT_NE(m_desktop.messages[0].find((m_dir / "Popup.htm").string()), std::string::npos);
+    EXPECT_NE(m_desktop.messages[0].find("File too large"), std::string::npos);
+    EXPECT_TRUE(m_desktop.opened.empty());
+    EXPECT_EQ(ReadFile(m_dir / "Popup.htm"), previous);
+    size_t entries = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(m_dir)) entries += entry.is_regular_file();
+    EXPECT_EQ(entries, 1u) << "a temporary file was left behind";
+}
+
+TEST_F(FaultsTest, SwatchThatFillsTheDiskStillShowsTheColourSilently) {
+    m_dialog->BrowserPane()->DisableWebView();
+    Toggle(IDC_ADVANCED);
+    Click(IDC_PICK_FONT_COLOR);
+    auto* combo = m_dialog->PickListControl(PickList::Color);
+    if (combo->IsPopupShown()) combo->Dismiss();
+    {
+        FileSizeLimit limit(10);
+        int index = combo->FindString("teal");
+        combo->SetSelection(index);
+        wxCommandEvent event(wxEVT_COMBOBOX, IDC_COLOR_LIST);
+        event.SetInt(index);
+        combo->GetEventHandler()->ProcessEvent(event);
+    }
+    EXPECT_TRUE(m_desktop.messages.empty());
+    EXPECT_EQ(Get<wxTextCtrl>(IDC_FONT_COLOR)->GetValue(), "teal");
+    EXPECT_EQ(m_dialog->BrowserPane()->LastPageText(), BuildSwatchPage("teal"));
+    EXPECT_EQ(m_dialog->BrowserPane()->FallbackColor(), wxColour(0, 128, 128));
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "colorFile.htm"));
+}
+
+using LargeInputTest = MainWindowTest;
+
+TEST_F(LargeInputTest, MegabyteValuesArriveWhole) {
+    const size_t kMegabyte = 1 << 20;
+    wxString title(wxT('t'), kMegabyte), url("http://example.com/" + wxString(wxT('u'), kMegabyte)),
+        explanation(wxString::FromUTF8("é") + wxString(wxT('e'), kMegabyte));
+    AddItem(title, url, explanation);
+    ASSERT_EQ(m_dialog->Items().RowCount(), 1);
+    EXPECT_EQ(m_dialog->Items().Row(0).title.size(), kMegabyte);
+    EXPECT_EQ(m_dialog->Items().Row(0).url.size(), kMegabyte + 19);
+    EXPECT_EQ(m_dialog->Items().Row(0).explanation.size(), kMegabyte + 2);
+    Toggle(IDC_ADVANCED);
+    Click(IDC_CREATE);
+    EXPECT_EQ(ReadFile(m_dir / "Popup.htm"),
+              WithCrLf(BuildPage(m_dialog->Items(), PageMode::Styled, m_dialog->ReadStyleSettings())));
+}
+
+TEST_F(LargeInputTest, TenThousandRowsStayInStepAndMakeOnePage) {
+    Type(IDC_TITLE, "Entry");
+    Type(IDC_URL, "http://example.com/");
+    Type(IDC_EXPLANATION, "An entry");
+    for (int i = 0; i < 10000; ++i) {
+        wxCommandEvent click(wxEVT_BUTTON, IDC_ADD_MENU);
+        m_dialog->Control(IDC_ADD_MENU)->GetEventHandler()->ProcessEvent(click);
+    }
+    Settle();
+    ASSERT_EQ(Get<wxListCtrl>(IDC_MENU_LIST)->GetItemCount(), 10000);
+    SelectRows({9999});
+    Click(IDC_DELETE);
+    EXPECT_EQ(Get<wxListCtrl>(IDC_MENU_LIST)->GetItemCount(), 9999);
+    Click(IDC_CREATE);
+    std::string page = ReadFile(m_dir / "Popup.htm");
+    EXPECT_EQ(page, WithCrLf(BuildPage(m_dialog->Items(), PageMode::Simple, StyleSettings())));
+    size_t entries = 0;
+    for (size_t at = page.find(">Entry</div>"); at != std::string::npos; at = page.find(">Entry</div>", at + 1))
+        ++entries;
+    EXPECT_EQ(entries, 9999u);
+}
+
+}  // namespace
+}  // namespace menulark::testing
