@@ -241,11 +241,11 @@ void AppendEntry(std::string& page, const MenuItem& item) {
 std::string BuildModernPage(const MenuItemList& items, PageMode mode, const StyleSettings& style) {
     std::string page;
     page.reserve(kHead.size() + kSimpleLookCss.size() + kBodyOpen.size() + kBodyClose.size() +
-                 128 * items.Items().size());
+                 128 * items.size());
     page += kHead;
-    page += mode == PageMode::Styled ? StyledLookCss(style) : SimpleLookCss(items.Items().size());
+    page += mode == PageMode::Styled ? StyledLookCss(style) : SimpleLookCss(items.size());
     page += kBodyOpen;
-    for (const MenuItem& item : items.Items()) AppendEntry(page, item);
+    for (const MenuItem& item : items) AppendEntry(page, item);
     page += kBodyClose;
     return page;
 }

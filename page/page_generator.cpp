@@ -19,7 +19,7 @@ size_t ValueBytes(const MenuItem& item) {
            TemplateArg::AttributeLength(item.explanation);
 }
 
-std::string BuildSimplePage(const std::vector<MenuItem>& items) {
+std::string BuildSimplePage(const MenuItemList& items) {
     const ParsedTemplate& entry = PageTemplates::Parsed(IDS_SIMPLE_ENTRY);
     std::string page;
     size_t estimate = PageTemplates::Text(IDS_SIMPLE_HEAD).size() + PageTemplates::Text(IDS_SIMPLE_TAIL).size();
@@ -37,7 +37,7 @@ std::string BuildSimplePage(const std::vector<MenuItem>& items) {
     return page;
 }
 
-std::string BuildStyledPage(const std::vector<MenuItem>& items, const StyleSettings& s) {
+std::string BuildStyledPage(const MenuItemList& items, const StyleSettings& s) {
     const ParsedTemplate& entry = PageTemplates::Parsed(IDS_STYLED_ENTRY);
     // Every style value lands inside a double-quoted style attribute.
     auto attr = [](const std::string& value) { return TemplateArg::Attribute(value); };
@@ -95,8 +95,8 @@ int PopupHeight(size_t rows) {
 }
 
 std::string BuildPage(const MenuItemList& items, PageMode mode, const StyleSettings& style) {
-    if (mode == PageMode::Styled) return BuildStyledPage(items.Items(), style);
-    return BuildSimplePage(items.Items());
+    if (mode == PageMode::Styled) return BuildStyledPage(items, style);
+    return BuildSimplePage(items);
 }
 
 std::string BuildSwatchPage(const std::string& color) {
