@@ -21,7 +21,7 @@ std::string PageCommandUsage() {
         "Usage: menulark-page [OPTIONS] [FILE]\n"
         "\n"
         "Writes a page with a right-click menu. Reads the menu entries from FILE,\n"
-        "or from standard input, one per line: title, URL and explanation,\n"
+        "or from standard input (no FILE, or -), one per line: title, URL and explanation,\n"
         "separated by tabs. Empty lines are skipped.\n"
         "\n"
         "Options:\n"
@@ -48,6 +48,7 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
     PageCommandOptions options;
     auto fail = [](std::string message) { return Parsed<PageCommandOptions>{std::nullopt, std::move(message)}; };
     bool onlyFiles = false;
+    bool readsStandardInput = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (!onlyFiles && arg == "--") {
@@ -78,7 +79,11 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
             *field = value.substr(equals + 1);
         } else if (!onlyFiles && arg.size() > 1 && arg[0] == '-') {
             return fail("unknown option " + arg);
+        } else if (!onlyFiles && arg == "-") {
+            if (readsStandardInput || options.inputPath) return fail("more than one input file given");
+            readsStandardInput = true;  // the usual name for standard input
         } else {
+            if (readsStandardInput) return fail("more than one input file given");
             if (options.inputPath) return fail("more than one input file given");
             options.inputPath = arg;
         }

@@ -246,6 +246,24 @@ TEST_F(PageCommandTest, ItemsFromAFileGiveTheSamePage) {
     EXPECT_EQ(ReadBytes(path), expected::OnDisk(ExpectedSimpleTwoItems()));
 }
 
+TEST_F(PageCommandTest, DashReadsStandardInputAndCountsAsTheOneInput) {
+    const std::string path = dir / "page.htm";
+    CommandRun run = RunCommand({"-", "-o", path}, kTwoItems);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadBytes(path), expected::OnDisk(ExpectedSimpleTwoItems()));
+
+    WriteBytes(dir / "items.tsv", kTwoItems);
+    for (std::vector<std::string> args : {std::vector<std::string>{"-", dir / "items.tsv"},
+                                          std::vector<std::string>{dir / "items.tsv", "-"}}) {
+        args.push_back("-o");
+        args.push_back(dir / "other.htm");
+        CommandRun twice = RunCommand(args, kTwoItems);
+        EXPECT_EQ(twice.status, 2);
+        EXPECT_NE(twice.err.find("more than one input file"), std::string::npos);
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "other.htm"));
+}
+
 TEST_F(PageCommandTest, StyledWithValuesAndWithoutScrollbarColours) {
     const std::string path = dir / "page.htm";
     CommandRun run = RunCommand(
