@@ -2,12 +2,11 @@
 
 #include <wx/utils.h>
 
-#include <chrono>
-#include <cstdio>
 #include <cstdlib>
 
 #include "app/gtk_tuning.h"
 #include "app/menulark_dlg.h"
+#include "app/startup_probe.h"
 
 namespace menulark {
 
@@ -19,18 +18,8 @@ bool CMenularkApp::OnInit() {
 int CMenularkApp::OnRun() {
     CMenularkDlg dialog;
     SetTopWindow(&dialog);
-    // Start-up measurements: report the moment the window is shown and
-    // idle (on the system-wide monotonic clock), then close.
-    if (std::getenv("MENULARK_CLOSE_WHEN_IDLE")) {
-        dialog.Bind(wxEVT_IDLE, [&dialog](wxIdleEvent&) {
-            if (!dialog.IsShownOnScreen() || !dialog.IsModal()) return;
-            auto now = std::chrono::steady_clock::now().time_since_epoch();
-            std::printf("shown-and-idle %lld\n",
-                        static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
-            std::fflush(stdout);
-            dialog.EndModal(2);
-        });
-    }
+    // Start-up measurements close the window as soon as it is shown and idle.
+    if (std::getenv("MENULARK_CLOSE_WHEN_IDLE")) CloseWhenShownAndIdle(dialog);
     dialog.ShowModal();
     return 0;
 }

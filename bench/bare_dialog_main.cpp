@@ -4,11 +4,9 @@
 #include <wx/dialog.h>
 #include <wx/icon.h>
 
-#include <chrono>
-#include <cstdio>
-
 #include "app/control_builder.h"
 #include "app/gtk_tuning.h"
+#include "app/startup_probe.h"
 #include "resources/dialog_layout.h"
 
 namespace {
@@ -28,14 +26,7 @@ public:
         menulark::CreateControls(&dialog, layout, scale, dialog.GetFont(), wxIcon());
         dialog.SetClientSize(menulark::LayoutClientSize(layout, scale));
         dialog.Centre();
-        dialog.Bind(wxEVT_IDLE, [&dialog](wxIdleEvent&) {
-            if (!dialog.IsShownOnScreen() || !dialog.IsModal()) return;
-            auto now = std::chrono::steady_clock::now().time_since_epoch();
-            std::printf("shown-and-idle %lld\n",
-                        static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
-            std::fflush(stdout);
-            dialog.EndModal(2);
-        });
+        menulark::CloseWhenShownAndIdle(dialog);
         dialog.ShowModal();
         return 0;
     }

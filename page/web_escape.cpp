@@ -71,61 +71,51 @@ void AppendCssString(std::string& out, std::string_view text) {
 
 }  // namespace
 
-std::string EscapeHtmlText(std::string_view value) {
+namespace {
+
+// The character reference that stands for `c` in HTML text, or nullptr.
+const char* TextReference(char c) {
+    switch (c) {
+        case '&': return "&amp;";
+        case '<': return "&lt;";
+        case '>': return "&gt;";
+        default: return nullptr;
+    }
+}
+
+// The same inside a quoted attribute value: quotes too, and the line and
+// tab characters, so that the page keeps its own lines.
+const char* AttributeReference(char c) {
+    switch (c) {
+        case '"': return "&quot;";
+        case '\'': return "&#39;";
+        case '\t': return "&#9;";
+        case '\n': return "&#10;";
+        case '\r': return "&#13;";
+        default: return TextReference(c);
+    }
+}
+
+std::string ReplaceEach(std::string_view value, const char* (*reference)(char)) {
     std::string out;
     out.reserve(value.size());
     for (char c : value) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            default:
-                out += c;
-        }
+        if (const char* replacement = reference(c))
+            out += replacement;
+        else
+            out += c;
     }
     return out;
 }
 
+}  // namespace
+
+std::string EscapeHtmlText(std::string_view value) {
+    return ReplaceEach(value, TextReference);
+}
+
 std::string EscapeHtmlAttribute(std::string_view value) {
-    std::string out;
-    out.reserve(value.size());
-    for (char c : value) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            case '\'':
-                out += "&#39;";
-                break;
-            case '\t':
-                out += "&#9;";
-                break;
-            case '\n':
-                out += "&#10;";
-                break;
-            case '\r':
-                out += "&#13;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
+    return ReplaceEach(value, AttributeReference);
 }
 
 std::string EscapeCssValue(std::string_view value) {
