@@ -307,5 +307,17 @@ TEST_F(MainWindowTest, HelpOpensTheReadmeOrSaysItIsMissing) {
     EXPECT_EQ(m_desktop.opened[0], m_dir.string() + "/readme.htm");
 }
 
+TEST_F(MainWindowTest, F1OpensTheHelpPage) {
+    { std::ofstream(m_dir / "readme.htm") << "<html></html>"; }
+    m_dialog->Raise();
+    Get(IDC_TITLE)->SetFocus();
+    Settle();
+    wxUIActionSimulator keyboard;
+    keyboard.Char(WXK_F1);
+    for (int i = 0; i < 10 && m_desktop.opened.empty(); ++i) Settle();
+    ASSERT_EQ(m_desktop.opened.size(), 1u);
+    EXPECT_EQ(m_desktop.opened[0], m_dir.string() + "/readme.htm");
+}
+
 }  // namespace
 }  // namespace menulark::testing
