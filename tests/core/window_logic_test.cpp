@@ -1,0 +1,218 @@
+// The window's decisions that need no window: the base directory, the
+// picker state machine, the swatch colours and the layout tables.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "app/base_directory.h"
+#include "resources/dialog_layout.h"
+#include "style/css_colors.h"
+#include "style/picker_logic.h"
+#include "style/style_lists.h"
+
+namespace menulark {
+namespace {
+
+struct PathCase {
+    const char* path;
+    const char* baseDirectory;
+    const char* applicationName;
+};
+
+class BaseDirectoryTest : public ::testing::TestWithParam<PathCase> {};
+
+TEST_P(BaseDirectoryTest, IsDriveAndDirectoryWithTheirSeparator) {
+    const PathCase& c = GetParam();
+    EXPECT_EQ(BaseDirectoryOf(c.path), c.baseDirectory);
+    EXPECT_EQ(ApplicationNameOf(c.path), c.applicationName);
+    // Joining a file name directly gives a path in the same folder.
+    EXPECT_EQ(SplitPath(BaseDirectoryOf(c.path) + "Popup.htm").name, "Popup");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, BaseDirectoryTest,
+    ::testing::Values(PathCase{"C:\\Tools\\Pop\\app.exe", "C:\\Tools\\Pop\\", "app"},
+                      PathCase{"C:\\app.exe", "C:\\", "app"},
+                      PathCase{"\\\\server\\share\\tools\\menulark.exe", "\\\\server\\share\\tools\\", "menulark"},
+                      PathCase{"/home/ann/.local/lib/menulark/menulark", "/home/ann/.local/lib/menulark/", "menulark"},
+                      PathCase{"/menulark", "/", "menulark"},
+                      PathCase{"/opt/my.tools/menulark", "/opt/my.tools/", "menulark"},
+                      PathCase{"/opt/tools/menulark.bin", "/opt/tools/", "menulark"}));
+
+TEST(BaseDirectoryTest, SplitKeepsEveryPart) {
+    PathParts parts = SplitPath("D:\\a\\b.c\\name.tar.gz");
+    EXPECT_EQ(parts.drive, "D:");
+    EXPECT_EQ(parts.directory, "\\a\\b.c\\");
+    EXPECT_EQ(parts.name, "name.tar");
+    EXPECT_EQ(parts.extension, ".gz");
+    // No length limit: a path far beyond 260 characters splits the same way.
+    std::string deep = "/" + std::string(5000, 'd') + "/menulark";
+    EXPECT_EQ(BaseDirectoryOf(deep), "/" + std::string(5000, 'd') + "/");
+}
+
+TEST(PickerTargetsTest, TableMatchesButtonsFieldsAndLists) {
+    const int buttons[] = {IDC_PICK_FONT_SIZE,           IDC_PICK_FONT_FAMILY,       IDC_PICK_FONT_COLOR,
+                           IDC_PICK_BORDER_SIZE,         IDC_PICK_BORDER_STYLE,      IDC_PICK_BORDER_COLOR,
+                           IDC_PICK_SCROLLBAR_ARROW,     IDC_PICK_SCROLLBAR_HIGHLIGHT, IDC_PICK_SCROLLBAR_3DLIGHT,
+                           IDC_PICK_SCROLLBAR_SHADOW,    IDC_PICK_BACKGROUND,        IDC_PICK_ITEM_HIGHLIGHT};
+    const int edits[] = {1036, 1037, 1038, 1039, 1040, 1041, 1042, 1044, 1043, 1045, 1035, 1047};
+    const int lists[] = {1030, 1031, 1020, 1030, 1057, 1020, 1020, 1020, 1020, 1020, 1020, 1020};
+    for (int t = 1; t <= 12; ++t) {
+        const PickerTargetInfo* info = FindPickerTarget(t);
+        ASSERT_NE(info, nullptr);
+        EXPECT_EQ(info->target, t);
+        EXPECT_EQ(info->buttonId, buttons[t - 1]) << t;
+        EXPECT_EQ(info->editId, edits[t - 1]) << t;
+        EXPECT_EQ(static_cast<int>(info->list), lists[t - 1]) << t;
+    }
+    EXPECT_EQ(FindPickerTarget(0), nullptr);
+    EXPECT_EQ(FindPickerTarget(13), nullptr);
+}
+
+TEST(PickerStateTest, ButtonShowsItsListAndHidesTheOtherThree) {
+    PickerState state;
+    ShowDecision shown = state.ShowPickList(2, PickList::Font);
+    EXPECT_EQ(shown.show, PickList::Font);
+    std::set<PickList> hidden(shown.hide.begin(), shown.hide.end());
+    EXPECT_EQ(hidden, (std::set<PickList>{PickList::Color, PickList::Size, PickList::BorderStyle}));
+    EXPECT_EQ(state.Target(), 2);
+    EXPECT_EQ(state.Visible(), PickList::Font);
+}
+
+TEST(PickerStateTest, PickFillsTheTargetsFieldAndKeepsTheTarget) {
+    struct Case {
+        int target;
+        PickList list;
+        int edit;
+        bool colour;
+    } cases[] = {
+        {3, PickList::Color, IDC_FONT_COLOR, true},      {1, PickList::Size, IDC_FONT_SIZE, false},
+        {5, PickList::BorderStyle, IDC_BORDER_STYLE, false}, {12, PickList::Color, IDC_ITEM_HIGHLIGHT, true},
+        {2, PickList::Font, IDC_FONT_FAMILY, false},     {9, PickList::Color, IDC_SCROLLBAR_3DLIGHT, true},
+    };
+    for (const Case& c : cases) {
+        PickerState state;
+        state.ShowPickList(c.target, c.list);
+        auto pick = state.OnPickListChanged(true);
+        ASSERT_TRUE(pick.has_value()) << c.target;
+        EXPECT_EQ(pick->readFrom, c.list);
+        EXPECT_EQ(pick->editId, c.edit);
+        EXPECT_EQ(pick->focusId, c.edit);
+        EXPECT_EQ(pick->hide, c.list);
+        EXPECT_EQ(pick->previewColor, c.colour);
+        EXPECT_EQ(state.Target(), c.target);
+        EXPECT_EQ(state.Visible(), PickList::None);
+    }
+}
+
+TEST(PickerStateTest, SwitchingTargetsBeforeAChoiceSendsThePickToTheLastTarget) {
+    PickerState state;
+    state.ShowPickList(1, PickList::Size);
+    state.ShowPickList(4, PickList::Size);  // SizeList stays shown, target moves
+    EXPECT_EQ(state.Visible(), PickList::Size);
+    auto pick = state.OnPickListChanged(true);
+    ASSERT_TRUE(pick);
+    EXPECT_EQ(pick->editId, IDC_BORDER_SIZE);
+
+    state.ShowPickList(11, PickList::Color);
+    state.ShowPickList(2, PickList::Font);
+    EXPECT_EQ(state.Visible(), PickList::Font);
+    EXPECT_EQ(state.TargetList(), PickList::Font);
+    pick = state.OnPickListChanged(true);
+    ASSERT_TRUE(pick);
+    EXPECT_EQ(pick->editId, IDC_FONT_FAMILY);
+    EXPECT_FALSE(pick->previewColor);
+}
+
+TEST(PickerStateTest, NothingHappensWithoutTargetOrSelection) {
+    PickerState state;
+    EXPECT_FALSE(state.OnPickListChanged(true));
+    EXPECT_EQ(state.TargetList(), PickList::None);
+    state.ShowPickList(6, PickList::Color);
+    EXPECT_FALSE(state.OnPickListChanged(false));
+    EXPECT_EQ(state.Visible(), PickList::Color);  // a closed drop-down leaves the list shown
+    EXPECT_TRUE(state.OnPickListChanged(true));
+    EXPECT_TRUE(state.OnPickListChanged(true));  // the target stays for the next pick
+}
+
+TEST(CssColorTest, EveryListedColourHasItsValue) {
+    for (std::string_view name : ColorList) EXPECT_TRUE(CssColor(name).has_value()) << name;
+    struct Case {
+        const char* name;
+        Rgb rgb;
+    } known[] = {{"navy", {0, 0, 128}}, {"lightsteelblue", {0xB0, 0xC4, 0xDE}}, {"red", {255, 0, 0}},
+                 {"aliceblue", {0xF0, 0xF8, 0xFF}}, {"yellowgreen", {0x9A, 0xCD, 0x32}}, {"lightgrey", {0xD3, 0xD3, 0xD3}}};
+    for (const Case& c : known) {
+        auto rgb = CssColor(c.name);
+        ASSERT_TRUE(rgb) << c.name;
+        EXPECT_EQ(rgb->r, c.rgb.r) << c.name;
+        EXPECT_EQ(rgb->g, c.rgb.g) << c.name;
+        EXPECT_EQ(rgb->b, c.rgb.b) << c.name;
+    }
+    EXPECT_FALSE(CssColor("#336699"));
+    EXPECT_FALSE(CssColor("Navy"));
+    EXPECT_FALSE(CssColor(""));
+}
+
+TEST(DialogLayoutTest, MainWindowHoldsEveryControlOnceInsideTheWindow) {
+    const DialogLayout& layout = MainWindowLayout();
+    EXPECT_EQ(layout.templateId, 102);
+    EXPECT_STREQ(layout.caption, "Menulark");
+    EXPECT_EQ(layout.width, 427);
+    EXPECT_EQ(layout.height, 282);
+    std::set<int> ids;
+    int labels = 0;
+    for (const ControlSpec& c : layout) {
+        if (c.id == IDC_LABEL) {
+            ++labels;
+        } else {
+            EXPECT_TRUE(ids.insert(c.id).second) << "duplicate " << c.id;
+        }
+        EXPECT_GE(c.x, 0);
+        EXPECT_GE(c.y, 0);
+        EXPECT_LE(c.x + c.w, layout.width) << c.id;
+        // Drop-down heights include the open list, which may reach past the window.
+        if (c.kind != ControlKind::DropDownList && c.kind != ControlKind::PickList) {
+            EXPECT_LE(c.y + c.h, layout.height) << c.id;
+        }
+    }
+    EXPECT_EQ(ids.size(), 46u);  // the classic 45 and the modern-page box
+    EXPECT_EQ(labels, 23);
+    // The first nine in creation order, which is also the tab order.
+    const int firstNine[] = {1002, 1003, 1004, 1005, 1015, 1013, 1, 1007, 1014};
+    for (size_t i = 0; i < 9; ++i) EXPECT_EQ(layout.controls[i].id, firstNine[i]);
+    EXPECT_EQ(layout.controls[layout.count - 1].id, IDC_MODERN);
+    const ControlSpec* modern = layout.Find(IDC_MODERN);
+    ASSERT_NE(modern, nullptr);
+    EXPECT_EQ(modern->x, 340);
+    EXPECT_EQ(modern->y, 102);
+    EXPECT_STREQ(modern->text, "For &modern browsers");
+}
+
+TEST(DialogLayoutTest, StylePanelStartsAt178AndCollapsingHidesExactlyIt) {
+    const DialogLayout& layout = MainWindowLayout();
+    for (const ControlSpec& c : layout) {
+        bool inPanel = c.y >= kStylePanelTop;
+        bool panelControl = c.id == IDC_BROWSER_PANE || c.id == IDC_PANEL_TITLE ||
+                            (c.id >= IDC_PICK_FONT_SIZE && c.id <= IDC_PICK_ITEM_HIGHLIGHT && c.id != IDC_ADVANCED) ||
+                            c.id == IDC_BORDER_STYLE_LIST || c.id == IDC_SCROLLBAR;
+        if (c.id != IDC_LABEL) {
+            EXPECT_EQ(inPanel, panelControl) << c.id;
+        }
+    }
+}
+
+TEST(DialogLayoutTest, AboutBoxHasIconVersionAndOk) {
+    const DialogLayout& about = AboutBoxLayout();
+    EXPECT_EQ(about.templateId, 100);
+    EXPECT_STREQ(about.caption, "About Menulark");
+    ASSERT_EQ(about.count, 3u);
+    EXPECT_EQ(about.controls[0].kind, ControlKind::Icon);
+    EXPECT_STREQ(about.controls[1].text, "Menulark Version 1.0");
+    EXPECT_EQ(about.controls[2].id, IDC_OK);
+    EXPECT_EQ(about.controls[2].kind, ControlKind::DefaultPushButton);
+}
+
+}  // namespace
+}  // namespace menulark
