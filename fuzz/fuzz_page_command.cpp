@@ -158,11 +158,14 @@ ExpectedOptions ReadArguments(const std::vector<std::string>& args) {
             *field = value.substr(equals + 1);
         } else if (a.size() >= 2 && a[0] == '-') {
             return refuse(a);
+        } else if (a.empty()) {
+            return refuse("empty input file name");
         } else if (!input(a, a == "-")) {
             return refuse("more than one input file");
         }
     }
     for (++i; i < args.size(); ++i) {  // after "--" everything is a file name, "-" too
+        if (args[i].empty()) return refuse("empty input file name");
         if (!input(args[i], false)) return refuse("more than one input file");
     }
     return e;

@@ -83,6 +83,7 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
             if (readsStandardInput || options.inputPath) return fail("more than one input file given");
             readsStandardInput = true;  // the usual name for standard input
         } else {
+            if (arg.empty()) return fail("an empty input file name was given");
             if (readsStandardInput) return fail("more than one input file given");
             if (options.inputPath) return fail("more than one input file given");
             options.inputPath = arg;

@@ -262,6 +262,11 @@ TEST_F(PageCommandTest, DashReadsStandardInputAndCountsAsTheOneInput) {
         EXPECT_NE(twice.err.find("more than one input file"), std::string::npos);
     }
     EXPECT_FALSE(std::filesystem::exists(dir / "other.htm"));
+
+    CommandRun empty = RunCommand({"", "-o", dir / "other.htm"}, kTwoItems);
+    EXPECT_EQ(empty.status, 2);
+    EXPECT_NE(empty.err.find("empty input file name"), std::string::npos) << empty.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "other.htm"));
 }
 
 TEST_F(PageCommandTest, StyledWithValuesAndWithoutScrollbarColours) {
