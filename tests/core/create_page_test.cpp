@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/core/expected_pages.h"
+#include "tests/core/recording_desktop.h"
 #include "tests/core/temp_dir.h"
 
 namespace menulark {
@@ -17,15 +18,7 @@ using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
 
-/// Records what page creation asked of the desktop instead of doing it.
-class RecordingDesktop : public Desktop {
-public:
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    void OpenWithDefaultProgram(const std::string& path) override { opened.push_back(path); }
-
-    std::vector<std::string> messages;
-    std::vector<std::string> opened;
-};
+using testing_support::RecordingDesktop;
 
 MenuItemList TwoItems() {
     MenuItemList list;

@@ -22,6 +22,7 @@
 #include "app/about_box.h"
 #include "app/menulark_dlg.h"
 #include "page/create_page.h"
+#include "tests/core/recording_desktop.h"
 
 // Lets wxTEST_DIALOG answer the About box as it answers a message box.
 template <>
@@ -32,15 +33,7 @@ public:
 
 namespace menulark::testing {
 
-/// Records what the window asks of the desktop instead of doing it.
-class RecordingDesktop : public Desktop {
-public:
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    void OpenWithDefaultProgram(const std::string& path) override { opened.push_back(path); }
-
-    std::vector<std::string> messages;
-    std::vector<std::string> opened;
-};
+using testing_support::RecordingDesktop;
 
 inline std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
