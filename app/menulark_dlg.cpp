@@ -32,7 +32,8 @@ namespace {
 // Command of the "About Menulark..." entry, in the window menu and the
 // system menu alike.
 constexpr int kAboutCommand = 16;
-constexpr int kHelpFileKey = IDC_HELP_BUTTON;
+// F1 sends the same command as the "Help!" button.
+constexpr int kHelpCommand = IDC_HELP_BUTTON;
 
 constexpr int kResultOk = 1;
 constexpr int kResultCancel = 2;
@@ -112,7 +113,7 @@ wxBEGIN_EVENT_TABLE(CMenularkDlg, wxDialog)
     EVT_COMBOBOX(IDC_BORDER_STYLE_LIST, CMenularkDlg::OnPickListChanged)
     EVT_CHECKBOX(IDC_ADVANCED, CMenularkDlg::OnAdvancedClicked)
     EVT_BUTTON(IDC_HELP_BUTTON, CMenularkDlg::OnHelpClicked)
-    EVT_MENU(kHelpFileKey, CMenularkDlg::OnHelpClicked)
+    EVT_MENU(kHelpCommand, CMenularkDlg::OnHelpClicked)
     EVT_BUTTON(IDC_OK, CMenularkDlg::OnOk)
     EVT_MENU(kAboutCommand, CMenularkDlg::OnAboutCommand)
     EVT_TEXT_ENTER(wxID_ANY, CMenularkDlg::OnTextEnter)
@@ -165,7 +166,7 @@ void CMenularkDlg::OpenWindow() {
     FillStyleControls();
     Edit(IDC_URL)->ChangeValue("http://");
 
-    wxAcceleratorEntry keys[] = {wxAcceleratorEntry(wxACCEL_NORMAL, WXK_F1, kHelpFileKey)};
+    wxAcceleratorEntry keys[] = {wxAcceleratorEntry(wxACCEL_NORMAL, WXK_F1, kHelpCommand)};
     SetAcceleratorTable(wxAcceleratorTable(WXSIZEOF(keys), keys));
 
 #ifdef __WXMSW__
