@@ -3,8 +3,8 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
-#include <wx/odcombo.h>
 #include <wx/listctrl.h>
+#include <wx/odcombo.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -22,7 +22,8 @@ namespace {
 // A drop-down's table height includes its open list; closed, it is one row.
 constexpr int kClosedDropDownHeight = 13;
 
-wxWindow* CreateControl(wxWindow* parent, const ControlSpec& spec, const DialogUnitScale& scale, const wxIcon& icon) {
+wxWindow* CreateControl(wxWindow* parent, const ControlSpec& spec, const DialogUnitScale& scale,
+                        const wxIcon& icon) {
     PixelRect r = ToPixels(spec, scale);
     wxPoint pos(r.x, r.y);
     wxSize size(r.w, r.h);
@@ -31,51 +32,52 @@ wxWindow* CreateControl(wxWindow* parent, const ControlSpec& spec, const DialogU
     wxString text = spec.text ? wxString::FromUTF8(spec.text) : wxString();
 
     switch (spec.kind) {
-    case ControlKind::Edit:
-        // Enter is taken by the window (it must not press the default button).
-        return new wxTextCtrl(parent, id, text, pos, size, wxTE_PROCESS_ENTER);
-    case ControlKind::LongEdit: {
-        auto* edit = new wxTextCtrl(parent, id, text, pos, size, LongEditStyle());
-        FinishLongEdit(edit);
-        return edit;
-    }
-    case ControlKind::PushButton:
-        return new wxButton(parent, id, text, pos, size);
-    case ControlKind::DefaultPushButton: {
-        auto* button = new wxButton(parent, id, text, pos, size);
-        button->SetDefault();
-        return button;
-    }
-    case ControlKind::PickerButton:
-        return new wxButton(parent, id, text, pos, size, wxBU_EXACTFIT);
-    case ControlKind::ListView:
-        return new wxListCtrl(parent, id, pos, size, wxLC_REPORT | wxBORDER_SUNKEN);
-    case ControlKind::DropDownList:
-        return new wxChoice(parent, id, pos, closedSize);
-    case ControlKind::PickList: {
-        // The program opens this drop-down itself, and choosing the entry that
-        // is already selected must count as a pick: the owner-drawn combo box
-        // reports every choice, where the native one reports only changes.
-        auto* list = new wxOwnerDrawnComboBox(parent, id, wxEmptyString, pos, closedSize, 0, nullptr, wxCB_READONLY);
-        list->Hide();
-        return list;
-    }
-    case ControlKind::CheckBoxTextLeft:
-        return new wxCheckBox(parent, id, text, pos, size, wxALIGN_RIGHT);
-    case ControlKind::CheckBox:
-        return new wxCheckBox(parent, id, text, pos, size);
-    case ControlKind::Label:
-        return new wxStaticText(parent, id, text, pos, size, wxST_NO_AUTORESIZE);
-    case ControlKind::SunkenTitle:
-        return new wxStaticText(parent, id, text, pos, size,
-                                wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE | wxBORDER_SUNKEN);
-    case ControlKind::BrowserPane:
-        return new CWebBrowser2(parent, id, pos, size);
-    case ControlKind::Icon: {
-        wxBitmap bitmap;
-        if (icon.IsOk()) bitmap.CopyFromIcon(icon);
-        return new wxStaticBitmap(parent, id, bitmap, pos, wxSize(icon.GetWidth(), icon.GetHeight()));
-    }
+        case ControlKind::Edit:
+            // Enter is taken by the window (it must not press the default button).
+            return new wxTextCtrl(parent, id, text, pos, size, wxTE_PROCESS_ENTER);
+        case ControlKind::LongEdit: {
+            auto* edit = new wxTextCtrl(parent, id, text, pos, size, LongEditStyle());
+            FinishLongEdit(edit);
+            return edit;
+        }
+        case ControlKind::PushButton:
+            return new wxButton(parent, id, text, pos, size);
+        case ControlKind::DefaultPushButton: {
+            auto* button = new wxButton(parent, id, text, pos, size);
+            button->SetDefault();
+            return button;
+        }
+        case ControlKind::PickerButton:
+            return new wxButton(parent, id, text, pos, size, wxBU_EXACTFIT);
+        case ControlKind::ListView:
+            return new wxListCtrl(parent, id, pos, size, wxLC_REPORT | wxBORDER_SUNKEN);
+        case ControlKind::DropDownList:
+            return new wxChoice(parent, id, pos, closedSize);
+        case ControlKind::PickList: {
+            // The program opens this drop-down itself, and choosing the entry that
+            // is already selected must count as a pick: the owner-drawn combo box
+            // reports every choice, where the native one reports only changes.
+            auto* list = new wxOwnerDrawnComboBox(parent, id, wxEmptyString, pos, closedSize, 0, nullptr,
+                                                  wxCB_READONLY);
+            list->Hide();
+            return list;
+        }
+        case ControlKind::CheckBoxTextLeft:
+            return new wxCheckBox(parent, id, text, pos, size, wxALIGN_RIGHT);
+        case ControlKind::CheckBox:
+            return new wxCheckBox(parent, id, text, pos, size);
+        case ControlKind::Label:
+            return new wxStaticText(parent, id, text, pos, size, wxST_NO_AUTORESIZE);
+        case ControlKind::SunkenTitle:
+            return new wxStaticText(parent, id, text, pos, size,
+                                    wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE | wxBORDER_SUNKEN);
+        case ControlKind::BrowserPane:
+            return new CWebBrowser2(parent, id, pos, size);
+        case ControlKind::Icon: {
+            wxBitmap bitmap;
+            if (icon.IsOk()) bitmap.CopyFromIcon(icon);
+            return new wxStaticBitmap(parent, id, bitmap, pos, wxSize(icon.GetWidth(), icon.GetHeight()));
+        }
     }
     return nullptr;
 }
@@ -103,7 +105,8 @@ bool CanWiden(ControlKind kind) {
 // A label or check box whose text is wider than its rectangle in this font
 // takes the free room to its right, as long as it touches no other control
 // and stays inside the window; otherwise its text would be cut.
-void WidenToFitText(const std::vector<std::pair<const ControlSpec*, wxWindow*>>& created, const wxSize& client) {
+void WidenToFitText(const std::vector<std::pair<const ControlSpec*, wxWindow*>>& created,
+                    const wxSize& client) {
     for (const auto& [spec, window] : created) {
         if (!CanWiden(spec->kind)) continue;
         wxRect rect = window->GetRect();
@@ -113,7 +116,8 @@ void WidenToFitText(const std::vector<std::pair<const ControlSpec*, wxWindow*>>&
         for (const auto& [otherSpec, other] : created) {
             if (other == window || otherSpec->kind == ControlKind::PickList) continue;
             wxRect o = other->GetRect();
-            if (o.Intersects(wider) && o.x >= rect.x + rect.width) wider.width = std::min(wider.width, o.x - rect.x - 1);
+            if (o.Intersects(wider) && o.x >= rect.x + rect.width)
+                wider.width = std::min(wider.width, o.x - rect.x - 1);
         }
         if (wider.width > rect.width) window->SetSize(wider.width, rect.height);
     }
@@ -121,8 +125,9 @@ void WidenToFitText(const std::vector<std::pair<const ControlSpec*, wxWindow*>>&
 
 }  // namespace
 
-std::map<int, wxWindow*> CreateControls(wxWindow* parent, const DialogLayout& layout, const DialogUnitScale& scale,
-                                        const wxFont& font, const wxIcon& icon) {
+std::map<int, wxWindow*> CreateControls(wxWindow* parent, const DialogLayout& layout,
+                                        const DialogUnitScale& scale, const wxFont& font,
+                                        const wxIcon& icon) {
     std::map<int, wxWindow*> controls;
     std::vector<std::pair<const ControlSpec*, wxWindow*>> created;
     for (const ControlSpec& spec : layout) {

@@ -16,8 +16,8 @@ namespace menulark {
 /// the tab order), at its rectangle converted with `scale`. Returns the
 /// controls that have an ID. Drop-down lists and pick lists are created
 /// empty; the window fills them.
-std::map<int, wxWindow*> CreateControls(wxWindow* parent, const DialogLayout& layout, const DialogUnitScale& scale,
-                                        const wxFont& font, const wxIcon& icon);
+std::map<int, wxWindow*> CreateControls(wxWindow* parent, const DialogLayout& layout,
+                                        const DialogUnitScale& scale, const wxFont& font, const wxIcon& icon);
 
 /// The font of the fixed layout: small enough for every label to fit.
 wxFont LayoutFont();

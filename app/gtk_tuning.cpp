@@ -39,7 +39,6 @@ long LongEditStyle() {
 #endif
 }
 
-
 void FinishLongEdit(wxTextCtrl* edit) {
 #ifdef __WXGTK3__
     GtkWidget* scrolled = static_cast<GtkWidget*>(edit->GetHandle());

@@ -14,10 +14,12 @@
 #include <algorithm>
 
 #include "app/about_box.h"
+#include "app/about_command.h"
 #include "app/app_icon.h"
 #include "app/base_directory.h"
 #include "app/control_builder.h"
 #include "app/executable_path.h"
+#include "app/system_menu.h"
 #include "app/text_conversion.h"
 #include "app/wx_desktop.h"
 #include "page/page_templates.h"
@@ -29,9 +31,6 @@
 namespace menulark {
 namespace {
 
-// Command of the "About Menulark..." entry, in the window menu and the
-// system menu alike.
-constexpr int kAboutCommand = 16;
 // F1 sends the same command as the "Help!" button.
 constexpr int kHelpCommand = IDC_HELP_BUTTON;
 
@@ -69,8 +68,9 @@ constexpr StyleChoice kStyleChoices[] = {
 };
 
 // Switched on and off together by "Scrollbar:".
-constexpr int kScrollbarControls[] = {IDC_SCROLLBAR_ARROW,      IDC_SCROLLBAR_HIGHLIGHT,      IDC_SCROLLBAR_3DLIGHT,
-                                      IDC_SCROLLBAR_SHADOW,     IDC_PICK_SCROLLBAR_ARROW,     IDC_PICK_SCROLLBAR_HIGHLIGHT,
+constexpr int kScrollbarControls[] = {IDC_SCROLLBAR_ARROW,        IDC_SCROLLBAR_HIGHLIGHT,
+                                      IDC_SCROLLBAR_3DLIGHT,      IDC_SCROLLBAR_SHADOW,
+                                      IDC_PICK_SCROLLBAR_ARROW,   IDC_PICK_SCROLLBAR_HIGHLIGHT,
                                       IDC_PICK_SCROLLBAR_3DLIGHT, IDC_PICK_SCROLLBAR_SHADOW};
 
 template <size_t N>
@@ -87,7 +87,6 @@ wxString Text(int stringId) {
 
 }  // namespace
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CMenularkDlg, wxDialog)
     EVT_BUTTON(IDC_ADD_MENU, CMenularkDlg::OnAddMenu)
     EVT_BUTTON(IDC_DELETE, CMenularkDlg::OnDelete)
@@ -122,7 +121,6 @@ wxBEGIN_EVENT_TABLE(CMenularkDlg, wxDialog)
     EVT_CHAR_HOOK(CMenularkDlg::OnCharHook)
     EVT_CLOSE(CMenularkDlg::OnClose)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CMenularkDlg::CMenularkDlg(const DialogEnvironment& environment)
     : m_icon(AppIcon()), m_baseDirectory(environment.baseDirectory), m_desktop(environment.desktop) {
@@ -132,7 +130,8 @@ CMenularkDlg::CMenularkDlg(const DialogEnvironment& environment)
     std::string exe = ExecutablePath();
     if (m_baseDirectory.empty()) m_baseDirectory = BaseDirectoryOf(exe);
     if (!m_desktop) {
-        std::string name = environment.applicationName.empty() ? ApplicationNameOf(exe) : environment.applicationName;
+        std::string name =
+            environment.applicationName.empty() ? ApplicationNameOf(exe) : environment.applicationName;
         m_ownDesktop = std::make_unique<WxDesktop>(this, FromCoreText(name));
         m_desktop = m_ownDesktop.get();
     }
@@ -169,15 +168,7 @@ void CMenularkDlg::OpenWindow() {
     wxAcceleratorEntry keys[] = {wxAcceleratorEntry(wxACCEL_NORMAL, WXK_F1, kHelpCommand)};
     SetAcceleratorTable(wxAcceleratorTable(WXSIZEOF(keys), keys));
 
-#ifdef __WXMSW__
-    if (HMENU menu = ::GetSystemMenu(GetHWND(), FALSE)) {
-        wxString entry = Text(IDS_ABOUTBOX);
-        if (!entry.empty()) {
-            ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-            ::AppendMenuW(menu, MF_STRING, kAboutCommand, entry.wc_str());
-        }
-    }
-#endif
+    AddSystemMenuEntry(this, kAboutCommand, Text(IDS_ABOUTBOX));
 
     Centre();
     Edit(IDC_TITLE)->SetFocus();
@@ -195,7 +186,8 @@ void CMenularkDlg::FillStyleControls() {
     const StyleSettings defaults;
     for (const StyleChoice& choice : kStyleChoices)
         Choice(choice.choiceId)->SetStringSelection(FromCoreText(defaults.*choice.field));
-    for (const StyleEdit& edit : kStyleEdits) Edit(edit.editId)->ChangeValue(FromCoreText(defaults.*edit.field));
+    for (const StyleEdit& edit : kStyleEdits)
+        Edit(edit.editId)->ChangeValue(FromCoreText(defaults.*edit.field));
     CheckBox(IDC_SCROLLBAR)->SetValue(defaults.scrollbarColors);
 }
 
@@ -203,7 +195,8 @@ StyleSettings CMenularkDlg::ReadStyleSettings() const {
     StyleSettings settings;
     for (const StyleChoice& choice : kStyleChoices)
         settings.*choice.field = ToCoreText(Choice(choice.choiceId)->GetStringSelection());
-    for (const StyleEdit& edit : kStyleEdits) settings.*edit.field = ToCoreText(Edit(edit.editId)->GetValue());
+    for (const StyleEdit& edit : kStyleEdits)
+        settings.*edit.field = ToCoreText(Edit(edit.editId)->GetValue());
     settings.styledMode = CheckBox(IDC_ADVANCED)->GetValue();
     settings.scrollbarColors = CheckBox(IDC_SCROLLBAR)->GetValue();
     return settings;
@@ -214,11 +207,21 @@ wxWindow* CMenularkDlg::Control(int id) const {
     return it == m_controls.end() ? nullptr : it->second;
 }
 
-wxTextCtrl* CMenularkDlg::Edit(int id) const { return static_cast<wxTextCtrl*>(Control(id)); }
-wxChoice* CMenularkDlg::Choice(int id) const { return static_cast<wxChoice*>(Control(id)); }
-wxCheckBox* CMenularkDlg::CheckBox(int id) const { return static_cast<wxCheckBox*>(Control(id)); }
-wxListCtrl* CMenularkDlg::List() const { return static_cast<wxListCtrl*>(Control(IDC_MENU_LIST)); }
-CWebBrowser2* CMenularkDlg::BrowserPane() const { return static_cast<CWebBrowser2*>(Control(IDC_BROWSER_PANE)); }
+wxTextCtrl* CMenularkDlg::Edit(int id) const {
+    return static_cast<wxTextCtrl*>(Control(id));
+}
+wxChoice* CMenularkDlg::Choice(int id) const {
+    return static_cast<wxChoice*>(Control(id));
+}
+wxCheckBox* CMenularkDlg::CheckBox(int id) const {
+    return static_cast<wxCheckBox*>(Control(id));
+}
+wxListCtrl* CMenularkDlg::List() const {
+    return static_cast<wxListCtrl*>(Control(IDC_MENU_LIST));
+}
+CWebBrowser2* CMenularkDlg::BrowserPane() const {
+    return static_cast<CWebBrowser2*>(Control(IDC_BROWSER_PANE));
+}
 
 wxOwnerDrawnComboBox* CMenularkDlg::PickListControl(PickList list) const {
     return static_cast<wxOwnerDrawnComboBox*>(Control(static_cast<int>(list)));
@@ -258,14 +261,14 @@ void CMenularkDlg::OnListSelectionChanged(wxListEvent&) {
 void CMenularkDlg::OnDelete(wxCommandEvent&) {
     DeleteResult result = m_items.DeleteSelected();
     switch (result.outcome) {
-    case DeleteOutcome::NoSelection:
-        m_desktop->ShowMessage(std::string(StringTableText(IDS_SELECT_MENU)));
-        break;
-    case DeleteOutcome::Removed:
-        List()->DeleteItem(result.row);
-        break;
-    case DeleteOutcome::OutOfRange:
-        break;
+        case DeleteOutcome::NoSelection:
+            m_desktop->ShowMessage(std::string(StringTableText(IDS_SELECT_MENU)));
+            break;
+        case DeleteOutcome::Removed:
+            List()->DeleteItem(result.row);
+            break;
+        case DeleteOutcome::OutOfRange:
+            break;
     }
 }
 
@@ -337,7 +340,9 @@ void CMenularkDlg::ShowAboutBox() {
     about.ShowModal();
 }
 
-void CMenularkDlg::OnAboutCommand(wxCommandEvent&) { ShowAboutBox(); }
+void CMenularkDlg::OnAboutCommand(wxCommandEvent&) {
+    ShowAboutBox();
+}
 
 void CMenularkDlg::ShowWindowMenu(const wxPoint& position) {
     wxMenu menu;
@@ -363,7 +368,8 @@ void CMenularkDlg::OnCharHook(wxKeyEvent& event) {
     }
     // Enter in an edit box does nothing: it must not press "Ok/Cancel" and
     // throw away the entered items, nor start a second line.
-    if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && wxDynamicCast(wxWindow::FindFocus(), wxTextCtrl)) return;
+    if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && wxDynamicCast(wxWindow::FindFocus(), wxTextCtrl))
+        return;
     // The keyboard's menu key and Shift+F10 open the window menu from any
     // control, so About is reachable without a mouse.
     if (key == WXK_WINDOWS_MENU || (key == WXK_F10 && event.GetModifiers() == wxMOD_SHIFT)) {
@@ -392,13 +398,17 @@ void CMenularkDlg::OnTextChanged(wxCommandEvent& event) {
     edit->SetInsertionPoint(std::min<long>(cursor, static_cast<long>(value.length())));
 }
 
-void CMenularkDlg::OnOk(wxCommandEvent&) { Finish(kResultOk); }
+void CMenularkDlg::OnOk(wxCommandEvent&) {
+    Finish(kResultOk);
+}
 
-void CMenularkDlg::OnClose(wxCloseEvent&) { Finish(kResultCancel); }
+void CMenularkDlg::OnClose(wxCloseEvent&) {
+    Finish(kResultCancel);
+}
 
 #ifdef __WXMSW__
 WXLRESULT CMenularkDlg::MSWWindowProc(WXUINT message, WXWPARAM wParam, WXLPARAM lParam) {
-    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == kAboutCommand) {
+    if (message == WM_SYSCOMMAND && IsSystemMenuCommand(wParam, kAboutCommand)) {
         ShowAboutBox();
         return 0;
     }

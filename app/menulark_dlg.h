@@ -31,9 +31,9 @@ class ColorSwatchPreview;
 
 /// What the window needs from outside; tests replace both.
 struct DialogEnvironment {
-    Desktop* desktop = nullptr;      ///< message boxes and file opening; the real desktop when null
-    std::string baseDirectory;       ///< where files go; the executable's folder when empty
-    std::string applicationName;     ///< caption of message boxes; the executable's name when empty
+    Desktop* desktop = nullptr;   ///< message boxes and file opening; the real desktop when null
+    std::string baseDirectory;    ///< where files go; the executable's folder when empty
+    std::string applicationName;  ///< caption of message boxes; the executable's name when empty
 };
 
 class CMenularkDlg : public wxDialog {

@@ -12,7 +12,8 @@ namespace menulark {
 /// name, and the default-application launcher.
 class WxDesktop : public Desktop {
 public:
-    WxDesktop(wxWindow* owner, wxString applicationName) : m_owner(owner), m_caption(std::move(applicationName)) {}
+    WxDesktop(wxWindow* owner, wxString applicationName)
+        : m_owner(owner), m_caption(std::move(applicationName)) {}
 
     void ShowMessage(const std::string& text) override;
     void OpenWithDefaultProgram(const std::string& path) override;

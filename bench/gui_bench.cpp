@@ -57,7 +57,8 @@ double SecondsToShownAndIdle(const std::string& program) {
     size_t at = output.find("shown-and-idle ");
     if (at == std::string::npos) return -1;
     long long idleNs = std::atoll(output.c_str() + at + 15);
-    long long startNs = std::chrono::duration_cast<std::chrono::nanoseconds>(start.time_since_epoch()).count();
+    long long startNs =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(start.time_since_epoch()).count();
     return (idleNs - startNs) / 1e9;
 }
 
@@ -76,10 +77,18 @@ void StartUp(benchmark::State& state, const std::string& program) {
     }
 }
 
-void BM_StartUp_Menulark(benchmark::State& state) { StartUp(state, BuildDir() + "/app/menulark"); }
-void BM_StartUp_BareDialog(benchmark::State& state) { StartUp(state, BuildDir() + "/bench/bare_dialog"); }
+void BM_StartUp_Menulark(benchmark::State& state) {
+    StartUp(state, BuildDir() + "/app/menulark");
+}
+void BM_StartUp_BareDialog(benchmark::State& state) {
+    StartUp(state, BuildDir() + "/bench/bare_dialog");
+}
 // Interleaved repetitions keep machine noise from favouring one side.
-BENCHMARK(BM_StartUp_BareDialog)->UseManualTime()->Iterations(5)->Repetitions(4)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartUp_BareDialog)
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Repetitions(4)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartUp_Menulark)->UseManualTime()->Iterations(5)->Repetitions(4)->Unit(benchmark::kMillisecond);
 
 class Window {

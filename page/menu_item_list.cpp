@@ -23,7 +23,8 @@ MenuItemList& MenuItemList::operator=(const MenuItemList& other) {
 
 bool MenuItemList::AddItem(std::string title, std::string url, std::string explanation) {
     if (title.empty() || url.empty() || explanation.empty()) return false;
-    m_items.push_back(std::make_unique<MenuItem>(MenuItem{std::move(title), std::move(url), std::move(explanation)}));
+    m_items.push_back(
+        std::make_unique<MenuItem>(MenuItem{std::move(title), std::move(url), std::move(explanation)}));
     return true;
 }
 

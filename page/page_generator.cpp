@@ -22,15 +22,16 @@ size_t ValueBytes(const MenuItem& item) {
 std::string BuildSimplePage(const MenuItemList& items) {
     const ParsedTemplate& entry = PageTemplates::Parsed(IDS_SIMPLE_ENTRY);
     std::string page;
-    size_t estimate = PageTemplates::Text(IDS_SIMPLE_HEAD).size() + PageTemplates::Text(IDS_SIMPLE_TAIL).size();
+    size_t estimate =
+        PageTemplates::Text(IDS_SIMPLE_HEAD).size() + PageTemplates::Text(IDS_SIMPLE_TAIL).size();
     for (const MenuItem& item : items) estimate += entry.LiteralLength() + ValueBytes(item);
     page.reserve(estimate);
 
     const TemplateArg height[] = {PopupHeight(items.size())};
     PageTemplates::Parsed(IDS_SIMPLE_HEAD).AppendTo(page, height, 1);
     for (const MenuItem& item : items) {
-        const TemplateArg args[] = {TemplateArg::Attribute(item.explanation), TemplateArg::Attribute(item.url),
-                                    TemplateArg(item.title)};
+        const TemplateArg args[] = {TemplateArg::Attribute(item.explanation),
+                                    TemplateArg::Attribute(item.url), TemplateArg(item.title)};
         entry.AppendTo(page, args, 3);
     }
     page.append(PageTemplates::Text(IDS_SIMPLE_TAIL));
@@ -47,14 +48,15 @@ std::string BuildStyledPage(const MenuItemList& items, const StyleSettings& s) {
         frame = PageTemplates::Format(
             IDS_STYLED_FRAME,
             {attr(s.width), attr(s.height), attr(s.backgroundColor), attr(s.fontColor), attr(s.fontWeight),
-             attr(s.fontSize), attr(s.fontFamily), attr(s.borderSize), attr(s.borderStyle), attr(s.borderColor),
-             attr(s.scrollbarArrowColor), attr(s.scrollbarHighlightColor), attr(s.scrollbar3dlightColor),
-             attr(s.scrollbarShadowColor)});
+             attr(s.fontSize), attr(s.fontFamily), attr(s.borderSize), attr(s.borderStyle),
+             attr(s.borderColor), attr(s.scrollbarArrowColor), attr(s.scrollbarHighlightColor),
+             attr(s.scrollbar3dlightColor), attr(s.scrollbarShadowColor)});
     } else {
-        frame = PageTemplates::Format(
-            IDS_STYLED_FRAME_PLAIN,
-            {attr(s.width), attr(s.height), attr(s.backgroundColor), attr(s.fontColor), attr(s.fontWeight),
-             attr(s.fontSize), attr(s.fontFamily), attr(s.borderSize), attr(s.borderStyle), attr(s.borderColor)});
+        frame =
+            PageTemplates::Format(IDS_STYLED_FRAME_PLAIN,
+                                  {attr(s.width), attr(s.height), attr(s.backgroundColor), attr(s.fontColor),
+                                   attr(s.fontWeight), attr(s.fontSize), attr(s.fontFamily),
+                                   attr(s.borderSize), attr(s.borderStyle), attr(s.borderColor)});
     }
 
     const size_t entryStyleBytes =
@@ -62,7 +64,8 @@ std::string BuildStyledPage(const MenuItemList& items, const StyleSettings& s) {
         TemplateArg::AttributeLength(s.borderSize) + TemplateArg::AttributeLength(s.borderStyle) +
         TemplateArg::AttributeLength(s.borderColor) + 1;  // + the case number
     size_t estimate = PageTemplates::Text(IDS_STYLED_HEAD).size() + frame.size() +
-                      PageTemplates::Text(IDS_STYLED_CLOSE).size() + PageTemplates::Text(IDS_STYLED_TAIL).size();
+                      PageTemplates::Text(IDS_STYLED_CLOSE).size() +
+                      PageTemplates::Text(IDS_STYLED_TAIL).size();
     for (const MenuItem& item : items) estimate += entry.LiteralLength() + entryStyleBytes + ValueBytes(item);
 
     std::string page;

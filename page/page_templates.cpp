@@ -67,12 +67,11 @@ ParsedTemplate::ParsedTemplate(std::string_view text) {
 
 void ParsedTemplate::AppendTo(std::string& out, const TemplateArg* args, size_t count) const {
     if (count != m_slots.size())
-        throw std::invalid_argument("template needs " + std::to_string(m_slots.size()) +
-                                    " values, got " + std::to_string(count));
+        throw std::invalid_argument("template needs " + std::to_string(m_slots.size()) + " values, got " +
+                                    std::to_string(count));
     for (size_t i = 0; i < count; ++i) {
         if (args[i].IsNumber() != (m_slots[i] == Slot::Number))
-            throw std::invalid_argument("template value " + std::to_string(i + 1) +
-                                        " is of the wrong kind");
+            throw std::invalid_argument("template value " + std::to_string(i + 1) + " is of the wrong kind");
     }
     out.append(m_literals[0]);
     for (size_t i = 0; i < count; ++i) {

@@ -1,7 +1,5 @@
 // POSIX implementation of the whole-file replacement. A Windows port would
 // use ReplaceFileW / MoveFileExW here; nothing else in the core touches files.
-#include "page/text_file.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +9,8 @@
 #include <cstring>
 #include <memory>
 #include <vector>
+
+#include "page/text_file.h"
 
 namespace menulark {
 namespace {
@@ -37,7 +37,8 @@ bool ResolveLinks(std::string path, std::string& resolved, int& error) {
         }
         std::vector<char> buffer(static_cast<size_t>(st.st_size > 0 ? st.st_size : 255) + 1);
         ssize_t n;
-        while ((n = readlink(path.c_str(), buffer.data(), buffer.size())) == static_cast<ssize_t>(buffer.size()))
+        while ((n = readlink(path.c_str(), buffer.data(), buffer.size())) ==
+               static_cast<ssize_t>(buffer.size()))
             buffer.resize(buffer.size() * 2);
         if (n < 0) {
             error = errno;
@@ -137,7 +138,8 @@ WriteResult WriteTextFile(const std::string& path, std::string_view text) {
     if (ok && exists && (existing.st_uid != geteuid() || existing.st_gid != getegid())) {
         // Keep the owner where we may (the super-user replacing a user's file);
         // an ordinary user cannot give files away, which is fine.
-        if (fchown(fd, existing.st_uid, existing.st_gid) != 0) { /* best effort */ }
+        if (fchown(fd, existing.st_uid, existing.st_gid) != 0) { /* best effort */
+        }
     }
     ok = ok && WriteTranslated(fd, text, error);
     if (close(fd) != 0 && ok) {

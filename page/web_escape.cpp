@@ -76,10 +76,14 @@ namespace {
 // The character reference that stands for `c` in HTML text, or nullptr.
 const char* TextReference(char c) {
     switch (c) {
-        case '&': return "&amp;";
-        case '<': return "&lt;";
-        case '>': return "&gt;";
-        default: return nullptr;
+        case '&':
+            return "&amp;";
+        case '<':
+            return "&lt;";
+        case '>':
+            return "&gt;";
+        default:
+            return nullptr;
     }
 }
 
@@ -87,12 +91,18 @@ const char* TextReference(char c) {
 // tab characters, so that the page keeps its own lines.
 const char* AttributeReference(char c) {
     switch (c) {
-        case '"': return "&quot;";
-        case '\'': return "&#39;";
-        case '\t': return "&#9;";
-        case '\n': return "&#10;";
-        case '\r': return "&#13;";
-        default: return TextReference(c);
+        case '"':
+            return "&quot;";
+        case '\'':
+            return "&#39;";
+        case '\t':
+            return "&#9;";
+        case '\n':
+            return "&#10;";
+        case '\r':
+            return "&#13;";
+        default:
+            return TextReference(c);
     }
 }
 

@@ -7,8 +7,8 @@
 namespace menulark {
 
 enum class ControlKind {
-    Edit,               // single-line, scrolls horizontally
-    LongEdit,           // the same, for menu item texts of any length
+    Edit,      // single-line, scrolls horizontally
+    LongEdit,  // the same, for menu item texts of any length
     PushButton,
     DefaultPushButton,  // the button that Enter would press
     PickerButton,       // small ">" button with a static edge
@@ -18,9 +18,9 @@ enum class ControlKind {
     CheckBoxTextLeft,   // toggles itself; text left of the box
     CheckBox,           // toggles itself; text right of the box
     Label,
-    SunkenTitle,        // centred text in a sunken frame
-    BrowserPane,        // the colour swatch pane
-    Icon,               // the application icon at its own size
+    SunkenTitle,  // centred text in a sunken frame
+    BrowserPane,  // the colour swatch pane
+    Icon,         // the application icon at its own size
 };
 
 /// Control IDs of the main window and the About box.

@@ -44,11 +44,11 @@ struct ShowDecision {
 
 /// What the window does when the author chooses an entry.
 struct PickDecision {
-    PickList readFrom;      // the list whose selected entry is the picked text
-    bool previewColor;      // show the picked colour in the swatch pane first
-    int editId;             // the field that receives the picked text
-    PickList hide;          // hidden afterwards
-    int focusId;            // gets the keyboard focus
+    PickList readFrom;  // the list whose selected entry is the picked text
+    bool previewColor;  // show the picked colour in the swatch pane first
+    int editId;         // the field that receives the picked text
+    PickList hide;      // hidden afterwards
+    int focusId;        // gets the keyboard focus
 };
 
 /// The pair (picker target, visible list), starting at (0, none).

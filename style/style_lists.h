@@ -6,6 +6,9 @@
 
 namespace menulark {
 
+// The lists read best packed as they are.
+// clang-format off
+
 inline constexpr std::array<std::string_view, 6> WidthChoices{"100", "200", "300", "400", "500", "600"};
 
 // Steps by 5 up to 25, then by 25; there is no "175".
@@ -55,5 +58,7 @@ inline constexpr std::array<std::string_view, 28> FontList{
 // Not alphabetical: this is the order the list shows.
 inline constexpr std::array<std::string_view, 10> BorderStyleList{
     "none", "dotted", "dashed", "solid", "double", "groove", "ridge", "inset", "window-inset", "outset"};
+
+// clang-format on
 
 }  // namespace menulark

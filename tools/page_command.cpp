@@ -46,7 +46,9 @@ std::string PageCommandUsage() {
 
 Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& args) {
     PageCommandOptions options;
-    auto fail = [](std::string message) { return Parsed<PageCommandOptions>{std::nullopt, std::move(message)}; };
+    auto fail = [](std::string message) {
+        return Parsed<PageCommandOptions>{std::nullopt, std::move(message)};
+    };
     bool onlyFiles = false;
     bool readsStandardInput = false;
     for (size_t i = 0; i < args.size(); ++i) {
@@ -115,8 +117,8 @@ Parsed<MenuItemList> ParseMenuItems(const std::string& text) {
         std::string url(line.substr(firstTab + 1, secondTab - firstTab - 1));
         std::string explanation(line.substr(secondTab + 1));
         if (!items.AddItem(std::move(title), std::move(url), std::move(explanation))) {
-            return {std::nullopt,
-                    "line " + std::to_string(lineNumber) + ": " + std::string(StringTableText(IDS_FILL_ALL_BOXES))};
+            return {std::nullopt, "line " + std::to_string(lineNumber) + ": " +
+                                      std::string(StringTableText(IDS_FILL_ALL_BOXES))};
         }
     }
     if (items.RowCount() == 0) return {std::nullopt, std::string(StringTableText(IDS_ADD_ITEMS_FIRST))};
@@ -133,8 +135,8 @@ bool OpenWithXdgOpen(const std::string& path) {
     return waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-int RunPageCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
-                   FileOpener opener) {
+int RunPageCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                   std::ostream& err, FileOpener opener) {
     Parsed<PageCommandOptions> options = ParsePageCommandArgs(args);
     if (!options.value) {
         err << "menulark-page: " << options.error << "\nTry 'menulark-page --help'.\n";

@@ -14,10 +14,10 @@
 namespace menulark {
 
 struct PageCommandOptions {
-    StyleSettings style;           // styledMode and scrollbarColors included
+    StyleSettings style;  // styledMode and scrollbarColors included
     std::string outputPath = "Popup.htm";
     std::optional<std::string> inputPath;  // standard input when empty
-    bool modern = false;  // the page for current browsers instead of the classic one
+    bool modern = false;                   // the page for current browsers instead of the classic one
     bool open = false;
     bool help = false;
 };
@@ -47,7 +47,7 @@ using FileOpener = bool (*)(const std::string& path);
 bool OpenWithXdgOpen(const std::string& path);
 
 /// Runs the whole command; messages go to `out` and `err`.
-int RunPageCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
-                   FileOpener opener = OpenWithXdgOpen);
+int RunPageCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                   std::ostream& err, FileOpener opener = OpenWithXdgOpen);
 
 }  // namespace menulark

@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "app/about_command.h"
 #include "app/base_directory.h"
 #include "resources/dialog_layout.h"
 #include "style/css_colors.h"
@@ -30,15 +31,16 @@ TEST_P(BaseDirectoryTest, IsDriveAndDirectoryWithTheirSeparator) {
     EXPECT_EQ(SplitPath(BaseDirectoryOf(c.path) + "Popup.htm").name, "Popup");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Paths, BaseDirectoryTest,
-    ::testing::Values(PathCase{"C:\\Tools\\Pop\\app.exe", "C:\\Tools\\Pop\\", "app"},
-                      PathCase{"C:\\app.exe", "C:\\", "app"},
-                      PathCase{"\\\\server\\share\\tools\\menulark.exe", "\\\\server\\share\\tools\\", "menulark"},
-                      PathCase{"/home/ann/.local/lib/menulark/menulark", "/home/ann/.local/lib/menulark/", "menulark"},
-                      PathCase{"/menulark", "/", "menulark"},
-                      PathCase{"/opt/my.tools/menulark", "/opt/my.tools/", "menulark"},
-                      PathCase{"/opt/tools/menulark.bin", "/opt/tools/", "menulark"}));
+INSTANTIATE_TEST_SUITE_P(Paths, BaseDirectoryTest,
+                         ::testing::Values(PathCase{"C:\\Tools\\Pop\\app.exe", "C:\\Tools\\Pop\\", "app"},
+                                           PathCase{"C:\\app.exe", "C:\\", "app"},
+                                           PathCase{"\\\\server\\share\\tools\\menulark.exe",
+                                                    "\\\\server\\share\\tools\\", "menulark"},
+                                           PathCase{"/home/ann/.local/lib/menulark/menulark",
+                                                    "/home/ann/.local/lib/menulark/", "menulark"},
+                                           PathCase{"/menulark", "/", "menulark"},
+                                           PathCase{"/opt/my.tools/menulark", "/opt/my.tools/", "menulark"},
+                                           PathCase{"/opt/tools/menulark.bin", "/opt/tools/", "menulark"}));
 
 TEST(BaseDirectoryTest, SplitKeepsEveryPart) {
     PathParts parts = SplitPath("D:\\a\\b.c\\name.tar.gz");
@@ -51,11 +53,19 @@ TEST(BaseDirectoryTest, SplitKeepsEveryPart) {
     EXPECT_EQ(BaseDirectoryOf(deep), "/" + std::string(5000, 'd') + "/");
 }
 
+TEST(AboutCommandTest, IgnoresTheLowFourBitsOnly) {
+    for (unsigned long value : {16ul, 17ul, 20ul, 31ul})
+        EXPECT_TRUE(IsSystemMenuCommand(value, kAboutCommand)) << value;
+    for (unsigned long value : {0ul, 15ul, 32ul, 0xF060ul, 0xF010ul})
+        EXPECT_FALSE(IsSystemMenuCommand(value, kAboutCommand)) << value;
+}
+
 TEST(PickerTargetsTest, TableMatchesButtonsFieldsAndLists) {
-    const int buttons[] = {IDC_PICK_FONT_SIZE,           IDC_PICK_FONT_FAMILY,       IDC_PICK_FONT_COLOR,
-                           IDC_PICK_BORDER_SIZE,         IDC_PICK_BORDER_STYLE,      IDC_PICK_BORDER_COLOR,
-                           IDC_PICK_SCROLLBAR_ARROW,     IDC_PICK_SCROLLBAR_HIGHLIGHT, IDC_PICK_SCROLLBAR_3DLIGHT,
-                           IDC_PICK_SCROLLBAR_SHADOW,    IDC_PICK_BACKGROUND,        IDC_PICK_ITEM_HIGHLIGHT};
+    const int buttons[] = {
+        IDC_PICK_FONT_SIZE,        IDC_PICK_FONT_FAMILY,         IDC_PICK_FONT_COLOR,
+        IDC_PICK_BORDER_SIZE,      IDC_PICK_BORDER_STYLE,        IDC_PICK_BORDER_COLOR,
+        IDC_PICK_SCROLLBAR_ARROW,  IDC_PICK_SCROLLBAR_HIGHLIGHT, IDC_PICK_SCROLLBAR_3DLIGHT,
+        IDC_PICK_SCROLLBAR_SHADOW, IDC_PICK_BACKGROUND,          IDC_PICK_ITEM_HIGHLIGHT};
     const int edits[] = {1036, 1037, 1038, 1039, 1040, 1041, 1042, 1044, 1043, 1045, 1035, 1047};
     const int lists[] = {1030, 1031, 1020, 1030, 1057, 1020, 1020, 1020, 1020, 1020, 1020, 1020};
     for (int t = 1; t <= 12; ++t) {
@@ -87,9 +97,12 @@ TEST(PickerStateTest, PickFillsTheTargetsFieldAndKeepsTheTarget) {
         int edit;
         bool colour;
     } cases[] = {
-        {3, PickList::Color, IDC_FONT_COLOR, true},      {1, PickList::Size, IDC_FONT_SIZE, false},
-        {5, PickList::BorderStyle, IDC_BORDER_STYLE, false}, {12, PickList::Color, IDC_ITEM_HIGHLIGHT, true},
-        {2, PickList::Font, IDC_FONT_FAMILY, false},     {9, PickList::Color, IDC_SCROLLBAR_3DLIGHT, true},
+        {3, PickList::Color, IDC_FONT_COLOR, true},
+        {1, PickList::Size, IDC_FONT_SIZE, false},
+        {5, PickList::BorderStyle, IDC_BORDER_STYLE, false},
+        {12, PickList::Color, IDC_ITEM_HIGHLIGHT, true},
+        {2, PickList::Font, IDC_FONT_FAMILY, false},
+        {9, PickList::Color, IDC_SCROLLBAR_3DLIGHT, true},
     };
     for (const Case& c : cases) {
         PickerState state;
@@ -141,8 +154,12 @@ TEST(CssColorTest, EveryListedColourHasItsValue) {
     struct Case {
         const char* name;
         Rgb rgb;
-    } known[] = {{"navy", {0, 0, 128}}, {"lightsteelblue", {0xB0, 0xC4, 0xDE}}, {"red", {255, 0, 0}},
-                 {"aliceblue", {0xF0, 0xF8, 0xFF}}, {"yellowgreen", {0x9A, 0xCD, 0x32}}, {"lightgrey", {0xD3, 0xD3, 0xD3}}};
+    } known[] = {{"navy", {0, 0, 128}},
+                 {"lightsteelblue", {0xB0, 0xC4, 0xDE}},
+                 {"red", {255, 0, 0}},
+                 {"aliceblue", {0xF0, 0xF8, 0xFF}},
+                 {"yellowgreen", {0x9A, 0xCD, 0x32}},
+                 {"lightgrey", {0xD3, 0xD3, 0xD3}}};
     for (const Case& c : known) {
         auto rgb = CssColor(c.name);
         ASSERT_TRUE(rgb) << c.name;
@@ -194,9 +211,10 @@ TEST(DialogLayoutTest, StylePanelStartsAt178AndCollapsingHidesExactlyIt) {
     const DialogLayout& layout = MainWindowLayout();
     for (const ControlSpec& c : layout) {
         bool inPanel = c.y >= kStylePanelTop;
-        bool panelControl = c.id == IDC_BROWSER_PANE || c.id == IDC_PANEL_TITLE ||
-                            (c.id >= IDC_PICK_FONT_SIZE && c.id <= IDC_PICK_ITEM_HIGHLIGHT && c.id != IDC_ADVANCED) ||
-                            c.id == IDC_BORDER_STYLE_LIST || c.id == IDC_SCROLLBAR;
+        bool panelControl =
+            c.id == IDC_BROWSER_PANE || c.id == IDC_PANEL_TITLE ||
+            (c.id >= IDC_PICK_FONT_SIZE && c.id <= IDC_PICK_ITEM_HIGHLIGHT && c.id != IDC_ADVANCED) ||
+            c.id == IDC_BORDER_STYLE_LIST || c.id == IDC_SCROLLBAR;
         if (c.id != IDC_LABEL) {
             EXPECT_EQ(inPanel, panelControl) << c.id;
         }

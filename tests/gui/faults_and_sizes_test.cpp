@@ -132,7 +132,8 @@ TEST_F(LargeInputTest, TenThousandRowsStayInStepAndMakeOnePage) {
     std::string page = ReadFile(m_dir / "Popup.htm");
     EXPECT_EQ(page, WithCrLf(BuildPage(m_dialog->Items(), PageMode::Simple, StyleSettings())));
     size_t entries = 0;
-    for (size_t at = page.find(">Entry</div>"); at != std::string::npos; at = page.find(">Entry</div>", at + 1))
+    for (size_t at = page.find(">Entry</div>"); at != std::string::npos;
+         at = page.find(">Entry</div>", at + 1))
         ++entries;
     EXPECT_EQ(entries, 9999u);
 }

@@ -6,6 +6,7 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/listctrl.h>
+#include <wx/testing.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
@@ -16,8 +17,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-#include <wx/testing.h>
 
 #include "app/about_box.h"
 #include "app/menulark_dlg.h"

@@ -231,8 +231,9 @@ TEST_F(MainWindowTest, CreateReportsAPageThatCannotBeWritten) {
 }
 
 TEST_F(MainWindowTest, ScrollbarSwitchDisablesItsEightControlsAndKeepsTheirText) {
-    const int controls[] = {IDC_SCROLLBAR_ARROW,      IDC_SCROLLBAR_HIGHLIGHT,      IDC_SCROLLBAR_3DLIGHT,
-                            IDC_SCROLLBAR_SHADOW,     IDC_PICK_SCROLLBAR_ARROW,     IDC_PICK_SCROLLBAR_HIGHLIGHT,
+    const int controls[] = {IDC_SCROLLBAR_ARROW,        IDC_SCROLLBAR_HIGHLIGHT,
+                            IDC_SCROLLBAR_3DLIGHT,      IDC_SCROLLBAR_SHADOW,
+                            IDC_PICK_SCROLLBAR_ARROW,   IDC_PICK_SCROLLBAR_HIGHLIGHT,
                             IDC_PICK_SCROLLBAR_3DLIGHT, IDC_PICK_SCROLLBAR_SHADOW};
     Toggle(IDC_SCROLLBAR);
     for (int id : controls) EXPECT_FALSE(Get(id)->IsEnabled()) << id;

@@ -33,10 +33,19 @@ protected:
     }
 
     wxString RandomText() {
-        static const wxString samples[] = {
-            "", " ", "Home", "http://example.com/a?b=1&c=2", "Say \"hi\"", "<b>bold</b>", "%s %n %i %%",
-            wxString::FromUTF8("Café ñ 日本"), "it's", "</script><script>alert(1)</script>", "a\tb", "#336699",
-            wxString(wxT('x'), 300)};
+        static const wxString samples[] = {"",
+                                           " ",
+                                           "Home",
+                                           "http://example.com/a?b=1&c=2",
+                                           "Say \"hi\"",
+                                           "<b>bold</b>",
+                                           "%s %n %i %%",
+                                           wxString::FromUTF8("Café ñ 日本"),
+                                           "it's",
+                                           "</script><script>alert(1)</script>",
+                                           "a\tb",
+                                           "#336699",
+                                           wxString(wxT('x'), 300)};
         return samples[Pick(std::size(samples))];
     }
 
@@ -89,102 +98,118 @@ protected:
     }
 
     void Act() {
-        static const int edits[] = {IDC_TITLE,           IDC_URL,           IDC_EXPLANATION,      IDC_BACKGROUND_COLOR,
-                                    IDC_ITEM_HIGHLIGHT,  IDC_FONT_SIZE,     IDC_FONT_FAMILY,      IDC_FONT_COLOR,
-                                    IDC_BORDER_SIZE,     IDC_BORDER_STYLE,  IDC_BORDER_COLOR,     IDC_SCROLLBAR_ARROW,
-                                    IDC_SCROLLBAR_HIGHLIGHT, IDC_SCROLLBAR_3DLIGHT, IDC_SCROLLBAR_SHADOW};
+        static const int edits[] = {IDC_TITLE,
+                                    IDC_URL,
+                                    IDC_EXPLANATION,
+                                    IDC_BACKGROUND_COLOR,
+                                    IDC_ITEM_HIGHLIGHT,
+                                    IDC_FONT_SIZE,
+                                    IDC_FONT_FAMILY,
+                                    IDC_FONT_COLOR,
+                                    IDC_BORDER_SIZE,
+                                    IDC_BORDER_STYLE,
+                                    IDC_BORDER_COLOR,
+                                    IDC_SCROLLBAR_ARROW,
+                                    IDC_SCROLLBAR_HIGHLIGHT,
+                                    IDC_SCROLLBAR_3DLIGHT,
+                                    IDC_SCROLLBAR_SHADOW};
         static const int choices[] = {IDC_WIDTH, IDC_HEIGHT, IDC_FONT_WEIGHT};
         switch (Pick(12)) {
-        case 0:
-        case 1: {
-            int id = edits[Pick(std::size(edits))];
-            Type(id, RandomText());
-            CheckInvariants("type into " + std::to_string(id));
-            break;
-        }
-        case 2:
-        case 3: {
-            size_t messages = m_desktop.messages.size();
-            int rows = m_dialog->Items().RowCount();
-            bool filled = !Get<wxTextCtrl>(IDC_TITLE)->IsEmpty() && !Get<wxTextCtrl>(IDC_URL)->IsEmpty() &&
-                          !Get<wxTextCtrl>(IDC_EXPLANATION)->IsEmpty();
-            Click(IDC_ADD_MENU);
-            ASSERT_EQ(m_dialog->Items().RowCount(), rows + (filled ? 1 : 0));
-            ASSERT_EQ(m_desktop.messages.size(), messages + (filled ? 0 : 1));
-            CheckInvariants("add");
-            break;
-        }
-        case 4: {
-            int rows = m_dialog->Items().RowCount();
-            int remembered = m_dialog->Items().SelectedRow();
-            Click(IDC_DELETE);
-            ASSERT_EQ(m_dialog->Items().RowCount(), rows - (remembered >= 0 && remembered < rows ? 1 : 0));
-            CheckInvariants("delete");
-            break;
-        }
-        case 5: {
-            int rows = m_dialog->Items().RowCount();
-            if (rows == 0) break;
-            long a = static_cast<long>(Pick(static_cast<size_t>(rows)));
-            if (Pick(3) == 0)
-                SelectRows({});
-            else if (Pick(2) == 0)
-                SelectRows({a});
-            else
-                SelectRows({a, static_cast<long>(Pick(static_cast<size_t>(rows)))});
-            CheckInvariants("select");
-            break;
-        }
-        case 6: {
-            int id = Pick(3) == 0 ? IDC_ADVANCED : (Pick(2) == 0 ? IDC_SCROLLBAR : IDC_MODERN);
-            Toggle(id);
-            CheckInvariants("toggle " + std::to_string(id));
-            break;
-        }
-        case 7: {
-            auto* choice = Get<wxChoice>(choices[Pick(3)]);
-            choice->SetSelection(static_cast<int>(Pick(choice->GetCount())));
-            CheckInvariants("choose a frame value");
-            break;
-        }
-        case 8: {
-            const PickerTargetInfo& target = PickerTargets()[Pick(12)];
-            if (!Get(target.buttonId)->IsEnabled()) break;
-            Click(target.buttonId);
-            wxOwnerDrawnComboBox* combo = m_dialog->PickListControl(target.list);
-            if (combo->IsPopupShown()) combo->Dismiss();
-            Settle();
-            if (Pick(4) == 0) {  // closed without a choice: nothing changes
-                CheckInvariants("picker dismissed");
+            case 0:
+            case 1: {
+                int id = edits[Pick(std::size(edits))];
+                Type(id, RandomText());
+                CheckInvariants("type into " + std::to_string(id));
                 break;
             }
-            int index = static_cast<int>(Pick(combo->GetCount()));
-            combo->SetSelection(index);
-            wxCommandEvent event(wxEVT_COMBOBOX, combo->GetId());
-            event.SetEventObject(combo);
-            event.SetInt(index);
-            combo->GetEventHandler()->ProcessEvent(event);
-            Settle();
-            ASSERT_EQ(Get<wxTextCtrl>(target.editId)->GetValue(), combo->GetString(static_cast<unsigned>(index)));
-            if (target.list == PickList::Color) {
-                ASSERT_EQ(ReadFile(m_dir / "colorFile.htm"),
-                          WithCrLf(BuildSwatchPage(combo->GetString(static_cast<unsigned>(index)).ToStdString())));
+            case 2:
+            case 3: {
+                size_t messages = m_desktop.messages.size();
+                int rows = m_dialog->Items().RowCount();
+                bool filled = !Get<wxTextCtrl>(IDC_TITLE)->IsEmpty() &&
+                              !Get<wxTextCtrl>(IDC_URL)->IsEmpty() &&
+                              !Get<wxTextCtrl>(IDC_EXPLANATION)->IsEmpty();
+                Click(IDC_ADD_MENU);
+                ASSERT_EQ(m_dialog->Items().RowCount(), rows + (filled ? 1 : 0));
+                ASSERT_EQ(m_desktop.messages.size(), messages + (filled ? 0 : 1));
+                CheckInvariants("add");
+                break;
             }
-            CheckInvariants("pick");
-            break;
-        }
-        case 9:
-        case 10:
-            CreateAndCheck();
-            CheckInvariants("create");
-            break;
-        case 11: {
-            wxCommandEvent about(wxEVT_MENU, 16);
-            about.SetEventObject(m_dialog);
-            wxTEST_DIALOG(m_dialog->GetEventHandler()->ProcessEvent(about), wxExpectModal<CAboutBox>(IDC_OK));
-            CheckInvariants("about");
-            break;
-        }
+            case 4: {
+                int rows = m_dialog->Items().RowCount();
+                int remembered = m_dialog->Items().SelectedRow();
+                Click(IDC_DELETE);
+                ASSERT_EQ(m_dialog->Items().RowCount(),
+                          rows - (remembered >= 0 && remembered < rows ? 1 : 0));
+                CheckInvariants("delete");
+                break;
+            }
+            case 5: {
+                int rows = m_dialog->Items().RowCount();
+                if (rows == 0) break;
+                long a = static_cast<long>(Pick(static_cast<size_t>(rows)));
+                if (Pick(3) == 0)
+                    SelectRows({});
+                else if (Pick(2) == 0)
+                    SelectRows({a});
+                else
+                    SelectRows({a, static_cast<long>(Pick(static_cast<size_t>(rows)))});
+                CheckInvariants("select");
+                break;
+            }
+            case 6: {
+                int id = Pick(3) == 0 ? IDC_ADVANCED : (Pick(2) == 0 ? IDC_SCROLLBAR : IDC_MODERN);
+                Toggle(id);
+                CheckInvariants("toggle " + std::to_string(id));
+                break;
+            }
+            case 7: {
+                auto* choice = Get<wxChoice>(choices[Pick(3)]);
+                choice->SetSelection(static_cast<int>(Pick(choice->GetCount())));
+                CheckInvariants("choose a frame value");
+                break;
+            }
+            case 8: {
+                const PickerTargetInfo& target = PickerTargets()[Pick(12)];
+                if (!Get(target.buttonId)->IsEnabled()) break;
+                Click(target.buttonId);
+                wxOwnerDrawnComboBox* combo = m_dialog->PickListControl(target.list);
+                if (combo->IsPopupShown()) combo->Dismiss();
+                Settle();
+                if (Pick(4) == 0) {  // closed without a choice: nothing changes
+                    CheckInvariants("picker dismissed");
+                    break;
+                }
+                int index = static_cast<int>(Pick(combo->GetCount()));
+                combo->SetSelection(index);
+                wxCommandEvent event(wxEVT_COMBOBOX, combo->GetId());
+                event.SetEventObject(combo);
+                event.SetInt(index);
+                combo->GetEventHandler()->ProcessEvent(event);
+                Settle();
+                ASSERT_EQ(Get<wxTextCtrl>(target.editId)->GetValue(),
+                          combo->GetString(static_cast<unsigned>(index)));
+                if (target.list == PickList::Color) {
+                    ASSERT_EQ(ReadFile(m_dir / "colorFile.htm"),
+                              WithCrLf(BuildSwatchPage(
+                                  combo->GetString(static_cast<unsigned>(index)).ToStdString())));
+                }
+                CheckInvariants("pick");
+                break;
+            }
+            case 9:
+            case 10:
+                CreateAndCheck();
+                CheckInvariants("create");
+                break;
+            case 11: {
+                wxCommandEvent about(wxEVT_MENU, 16);
+                about.SetEventObject(m_dialog);
+                wxTEST_DIALOG(m_dialog->GetEventHandler()->ProcessEvent(about),
+                              wxExpectModal<CAboutBox>(IDC_OK));
+                CheckInvariants("about");
+                break;
+            }
         }
     }
 

@@ -87,7 +87,9 @@ TEST_F(PickerTest, ListKeepsItsLastPickForTheNextTargetAndTheTargetDecidesTheFie
     Click(IDC_PICK_FONT_COLOR);
     Choose(PickList::Color, "navy");
     Click(IDC_PICK_BORDER_COLOR);
-    EXPECT_EQ(ListControl(PickList::Color)->GetString(static_cast<unsigned>(ListControl(PickList::Color)->GetSelection())), "navy");
+    EXPECT_EQ(ListControl(PickList::Color)
+                  ->GetString(static_cast<unsigned>(ListControl(PickList::Color)->GetSelection())),
+              "navy");
     Choose(PickList::Color, "red");
     EXPECT_EQ(Field(IDC_BORDER_COLOR), "red");
     EXPECT_EQ(Field(IDC_FONT_COLOR), "navy");
