@@ -1,7 +1,5 @@
 #include "app/menulark_app.h"
 
-#include <wx/utils.h>
-
 #include <cstdlib>
 
 #include "app/gtk_tuning.h"

@@ -37,12 +37,14 @@ constexpr int kHelpCommand = IDC_HELP_BUTTON;
 constexpr int kResultOk = 1;
 constexpr int kResultCancel = 2;
 
-// Style fields typed into edit boxes, in the order the window fills them.
-struct StyleEdit {
-    int editId;
+// A style field and the control that holds it.
+struct StyleControl {
+    int id;
     std::string StyleSettings::*field;
 };
-constexpr StyleEdit kStyleEdits[] = {
+
+// Typed into edit boxes, in the order the window fills them.
+constexpr StyleControl kStyleEdits[] = {
     {IDC_BACKGROUND_COLOR, &StyleSettings::backgroundColor},
     {IDC_ITEM_HIGHLIGHT, &StyleSettings::itemHighlightColor},
     {IDC_FONT_SIZE, &StyleSettings::fontSize},
@@ -57,11 +59,8 @@ constexpr StyleEdit kStyleEdits[] = {
     {IDC_SCROLLBAR_SHADOW, &StyleSettings::scrollbarShadowColor},
 };
 
-struct StyleChoice {
-    int choiceId;
-    std::string StyleSettings::*field;
-};
-constexpr StyleChoice kStyleChoices[] = {
+// Chosen from drop-down lists.
+constexpr StyleControl kStyleChoices[] = {
     {IDC_WIDTH, &StyleSettings::width},
     {IDC_HEIGHT, &StyleSettings::height},
     {IDC_FONT_WEIGHT, &StyleSettings::fontWeight},
@@ -184,19 +183,18 @@ void CMenularkDlg::FillStyleControls() {
     Choice(IDC_FONT_WEIGHT)->Append(ToArray(WeightChoices));
 
     const StyleSettings defaults;
-    for (const StyleChoice& choice : kStyleChoices)
-        Choice(choice.choiceId)->SetStringSelection(FromCoreText(defaults.*choice.field));
-    for (const StyleEdit& edit : kStyleEdits)
-        Edit(edit.editId)->ChangeValue(FromCoreText(defaults.*edit.field));
+    for (const StyleControl& choice : kStyleChoices)
+        Choice(choice.id)->SetStringSelection(FromCoreText(defaults.*choice.field));
+    for (const StyleControl& edit : kStyleEdits)
+        Edit(edit.id)->ChangeValue(FromCoreText(defaults.*edit.field));
     CheckBox(IDC_SCROLLBAR)->SetValue(defaults.scrollbarColors);
 }
 
 StyleSettings CMenularkDlg::ReadStyleSettings() const {
     StyleSettings settings;
-    for (const StyleChoice& choice : kStyleChoices)
-        settings.*choice.field = ToCoreText(Choice(choice.choiceId)->GetStringSelection());
-    for (const StyleEdit& edit : kStyleEdits)
-        settings.*edit.field = ToCoreText(Edit(edit.editId)->GetValue());
+    for (const StyleControl& choice : kStyleChoices)
+        settings.*choice.field = ToCoreText(Choice(choice.id)->GetStringSelection());
+    for (const StyleControl& edit : kStyleEdits) settings.*edit.field = ToCoreText(Edit(edit.id)->GetValue());
     settings.styledMode = CheckBox(IDC_ADVANCED)->GetValue();
     settings.scrollbarColors = CheckBox(IDC_SCROLLBAR)->GetValue();
     return settings;

@@ -1,7 +1,5 @@
 #include "app/wx_desktop.h"
 
-#include <wx/filename.h>
-#include <wx/mimetype.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 

@@ -11,6 +11,7 @@
 
 #include "page/page_generator.h"
 #include "page/text_file.h"
+#include "tests/core/temp_dir.h"
 
 namespace menulark {
 namespace {
@@ -59,27 +60,10 @@ const std::string& LargePage() {
     return page;
 }
 
-class ScratchDir {
-public:
-    ScratchDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "menulark-bench-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        m_path = pattern;
-    }
-    ~ScratchDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    std::string File(const char* name) const { return m_path + "/" + name; }
-
-private:
-    std::string m_path;
-};
-
 void BM_WriteTextFile_32MiB(benchmark::State& state) {
     const std::string& page = LargePage();
-    ScratchDir dir;
-    const std::string path = dir.File("Popup.htm");
+    testing_support::TempDir dir;
+    const std::string path = dir / "Popup.htm";
     for (auto _ : state) {
         WriteResult result = WriteTextFile(path, page);
         if (!result) state.SkipWithError(result.reason.c_str());
@@ -90,8 +74,8 @@ void BM_WriteTextFile_32MiB(benchmark::State& state) {
 // The floor: the already translated bytes written with open/write/close.
 void BM_PlainWrite_32MiB(benchmark::State& state) {
     const std::string bytes = WithCrLf(LargePage());
-    ScratchDir dir;
-    const std::string path = dir.File("Popup.htm");
+    testing_support::TempDir dir;
+    const std::string path = dir / "Popup.htm";
     for (auto _ : state) {
         int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
         if (fd < 0) {

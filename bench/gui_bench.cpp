@@ -17,6 +17,7 @@
 
 #include "app/gtk_tuning.h"
 #include "app/menulark_dlg.h"
+#include "tests/core/temp_dir.h"
 
 extern char** environ;
 
@@ -94,11 +95,9 @@ BENCHMARK(BM_StartUp_Menulark)->UseManualTime()->Iterations(5)->Repetitions(4)->
 class Window {
 public:
     Window() {
-        dir = std::filesystem::temp_directory_path() / "menulark-bench";
-        std::filesystem::create_directories(dir);
         menulark::DialogEnvironment environment;
         environment.desktop = &desktop;
-        environment.baseDirectory = dir.string() + "/";
+        environment.baseDirectory = dir.Path() + "/";
         dialog = new menulark::CMenularkDlg(environment);
         dialog->Show();
         wxYield();
@@ -124,7 +123,7 @@ public:
         void ShowMessage(const std::string&) override {}
         void OpenWithDefaultProgram(const std::string&) override {}
     } desktop;
-    std::filesystem::path dir;
+    menulark::testing_support::TempDir dir;
     menulark::CMenularkDlg* dialog;
 };
 

@@ -17,42 +17,18 @@
 #include "page/create_page.h"
 #include "page/page_generator.h"
 #include "page/web_escape.h"
+#include "tests/core/expected_pages.h"
+#include "tests/core/recording_desktop.h"
+#include "tests/core/temp_dir.h"
 #include "tools/page_command.h"
 
 namespace menulark {
 namespace {
 
-// A scratch directory that goes away with the test.
-class ScratchDir {
-public:
-    ScratchDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "menulark-modern-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        m_path = pattern;
-    }
-    ~ScratchDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    const std::string& Path() const { return m_path; }
-    std::string operator/(const std::string& name) const { return m_path + "/" + name; }
-    bool Empty() const { return std::filesystem::is_empty(m_path); }
-
-private:
-    std::string m_path;
-};
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// `text` as it lands on disk: each line feed preceded by a carriage return.
-std::string OnDisk(const std::string& text) {
-    std::string out;
-    for (char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    return out;
-}
+using expected::OnDisk;
+using testing_support::ReadBytes;
+using testing_support::RecordingDesktop;
+using testing_support::TempDir;
 
 // Strings that try to leave every context a value can land in.
 const std::vector<std::string>& HostileValues() {
@@ -478,13 +454,6 @@ MenuItemList TwoItems() {
     return Items({{"Home", "http://example.org/", "Go home"}, {"News", "news.htm", "Latest"}});
 }
 
-class NullDesktop : public Desktop {
-public:
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    void OpenWithDefaultProgram(const std::string& path) override { opened.push_back(path); }
-    std::vector<std::string> messages, opened;
-};
-
 TEST(ModernPageTest, CreatePageWritesTheFlavorAskedForAndTheClassicPageByDefault) {
     struct Case {
         bool defaultArgument;
@@ -495,8 +464,8 @@ TEST(ModernPageTest, CreatePageWritesTheFlavorAskedForAndTheClassicPageByDefault
     for (PageMode mode : {PageMode::Simple, PageMode::Styled}) {
         for (const Case& c : {Case{true, PageFlavor::Classic}, Case{false, PageFlavor::Classic},
                               Case{false, PageFlavor::Modern}}) {
-            ScratchDir dir;
-            NullDesktop desktop;
+            TempDir dir;
+            RecordingDesktop desktop;
             MenuItemList items = TwoItems();
             CreateResult result = c.defaultArgument
                                       ? CreatePage(items, mode, style, dir.Path() + "/", desktop)
@@ -516,13 +485,13 @@ TEST(ModernPageTest, CreatePageWritesTheFlavorAskedForAndTheClassicPageByDefault
 }
 
 TEST(ModernPageTest, EmptyListGivesTheSameMessageInTheModernFlavor) {
-    ScratchDir dir;
-    NullDesktop desktop;
+    TempDir dir;
+    RecordingDesktop desktop;
     CreateResult result = CreatePage(MenuItemList{}, PageMode::Styled, StyleSettings{}, dir.Path() + "/",
                                      desktop, PageFlavor::Modern);
     EXPECT_EQ(result.outcome, CreateOutcome::NoItems);
     EXPECT_EQ(desktop.messages, std::vector<std::string>{"Please add the items first."});
-    EXPECT_TRUE(dir.Empty());
+    EXPECT_TRUE(dir.Entries().empty());
 }
 
 TEST(ModernPageCommandTest, ModernOptionChoosesThePageAndIsDocumented) {
@@ -532,7 +501,7 @@ TEST(ModernPageCommandTest, ModernOptionChoosesThePageAndIsDocumented) {
 
     const std::string input = "Home\thttp://example.org/\tGo home\nNews\tnews.htm\tLatest\n";
     for (bool modern : {false, true}) {
-        ScratchDir dir;
+        TempDir dir;
         std::istringstream in(input);
         std::ostringstream out, err;
         std::vector<std::string> args{"-o", dir / "page.htm"};

@@ -22,6 +22,7 @@
 #include "app/menulark_dlg.h"
 #include "page/create_page.h"
 #include "tests/core/recording_desktop.h"
+#include "tests/core/temp_dir.h"
 
 // Lets wxTEST_DIALOG answer the About box as it answers a message box.
 template <>
@@ -42,9 +43,6 @@ inline std::string ReadFile(const std::filesystem::path& path) {
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/menulark-gui-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        m_dir = pattern;
         DialogEnvironment environment;
         environment.desktop = &m_desktop;
         environment.baseDirectory = m_dir.string() + "/";
@@ -56,9 +54,6 @@ protected:
     void TearDown() override {
         m_dialog->Destroy();
         Settle();
-        std::error_code ignored;
-        std::filesystem::permissions(m_dir, std::filesystem::perms::owner_all, ignored);
-        std::filesystem::remove_all(m_dir, ignored);
     }
 
     /// Lets the toolkit process what the last action caused.
@@ -110,7 +105,8 @@ protected:
         Settle();
     }
 
-    std::filesystem::path m_dir;
+    testing_support::TempDir m_tempDir;  // the base directory, removed with the test
+    std::filesystem::path m_dir{m_tempDir.Path()};
     RecordingDesktop m_desktop;
     CMenularkDlg* m_dialog = nullptr;
 };
