@@ -273,10 +273,9 @@ void CMenularkDlg::OnDelete(wxCommandEvent&) {
 // --- Page ---
 
 void CMenularkDlg::OnCreate(wxCommandEvent&) {
-    StyleSettings style = ReadStyleSettings();
-    PageMode mode = style.styledMode ? PageMode::Styled : PageMode::Simple;
     PageFlavor flavor = CheckBox(IDC_MODERN)->GetValue() ? PageFlavor::Modern : PageFlavor::Classic;
-    CreateResult result = CreatePage(m_items, mode, style, m_baseDirectory, *m_desktop, flavor);
+    PageRequest request{m_items, ReadStyleSettings(), flavor, m_baseDirectory + kPageFileName};
+    CreateResult result = CreatePage(request, *m_desktop);
     if (!result.path.empty()) m_pagePath = result.path;
 }
 

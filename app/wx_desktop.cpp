@@ -11,10 +11,11 @@ void WxDesktop::ShowMessage(const std::string& text) {
     wxMessageBox(FromCoreText(text), m_caption, wxOK | wxICON_EXCLAMATION, m_owner);
 }
 
-void WxDesktop::OpenWithDefaultProgram(const std::string& path) {
-    // Hands the file to the desktop and returns at once; the result is the
-    // desktop's business (it reports its own failures).
-    wxLaunchDefaultApplication(FromCoreText(path));
+bool WxDesktop::OpenWithDefaultProgram(const std::string& path) {
+    // wx's launcher hands the file over and returns at once, where waiting
+    // for a helper program could hold the window; failures after the
+    // hand-over are the desktop's business (it reports its own).
+    return wxLaunchDefaultApplication(FromCoreText(path));
 }
 
 }  // namespace menulark

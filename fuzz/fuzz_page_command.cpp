@@ -183,7 +183,8 @@ void CheckArguments(const std::vector<std::string>& args) {
         // The command reports it on standard error, with the usage hint.
         std::istringstream in;
         std::ostringstream out, err;
-        Require(RunPageCommand(args, in, out, err) == kStatusUsage,
+        CommandDesktop desktop(out, err);
+        Require(RunPageCommand(args, in, desktop) == kStatusUsage,
                 "refused arguments do not give exit status 2");
         Require(out.str().empty(), "refused arguments wrote to standard output");
         Require(err.str().find(parsed.error) != std::string::npos, "the error is not on standard error");

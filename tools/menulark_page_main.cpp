@@ -7,5 +7,6 @@
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    return menulark::RunPageCommand(args, std::cin, std::cout, std::cerr);
+    menulark::CommandDesktop desktop(std::cout, std::cerr);
+    return menulark::RunPageCommand(args, std::cin, desktop);
 }

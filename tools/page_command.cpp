@@ -1,18 +1,12 @@
 #include "tools/page_command.h"
 
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <sstream>
 
-#include "page/modern_page.h"
-#include "page/text_file.h"
+#include "page/default_program.h"
 #include "resources/string_table.h"
-
-extern char** environ;
 
 namespace menulark {
 
@@ -36,7 +30,10 @@ std::string PageCommandUsage() {
         usage += '\n';
     }
     usage +=
-        "  -o FILE                write the page to FILE (default: Popup.htm)\n"
+        "  -o FILE                write the page to FILE (default: ";
+    usage += kPageFileName;
+    usage +=
+        ")\n"
         "  --open                 open the written page with the default program\n"
         "  --help                 show this text\n"
         "\n"
@@ -125,18 +122,29 @@ Parsed<MenuItemList> ParseMenuItems(const std::string& text) {
     return {std::move(items), {}};
 }
 
-bool OpenWithXdgOpen(const std::string& path) {
-    std::string program = "xdg-open";
-    std::vector<char*> argv{program.data(), const_cast<char*>(path.c_str()), nullptr};
-    pid_t pid;
-    if (posix_spawnp(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0) return false;
-    int status = 0;
-    // xdg-open hands the file over and returns; waiting only reaps it.
-    return waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+void CommandDesktop::ShowMessage(const std::string& text) {
+    m_err << "menulark-page: " << text << "\n";
 }
 
-int RunPageCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                   std::ostream& err, FileOpener opener) {
+bool CommandDesktop::OpenWithDefaultProgram(const std::string& path) {
+    return menulark::OpenWithDefaultProgram(path);
+}
+
+void CommandDesktop::ReportWriteFailed(const std::string& path, const WriteResult& written) {
+    m_err << "menulark-page: cannot write " << path << ": " << written.reason << "\n";
+}
+
+void CommandDesktop::ReportWritten(const std::string& path, size_t entries) {
+    m_out << "Wrote " << path << " (" << entries << " entries)\n";
+}
+
+void CommandDesktop::ReportOpenFailed(const std::string& path) {
+    m_err << "menulark-page: could not open " << path << "\n";
+}
+
+int RunPageCommand(const std::vector<std::string>& args, std::istream& in, CommandDesktop& desktop) {
+    std::ostream& out = desktop.Out();
+    std::ostream& err = desktop.Err();
     Parsed<PageCommandOptions> options = ParsePageCommandArgs(args);
     if (!options.value) {
         err << "menulark-page: " << options.error << "\nTry 'menulark-page --help'.\n";
@@ -165,19 +173,11 @@ int RunPageCommand(const std::vector<std::string>& args, std::istream& in, std::
         return kStatusUsage;
     }
 
-    const StyleSettings& style = options.value->style;
-    PageMode mode = style.styledMode ? PageMode::Styled : PageMode::Simple;
-    const std::string& path = options.value->outputPath;
-    std::string page = options.value->modern ? BuildModernPage(*items.value, mode, style)
-                                             : BuildPage(*items.value, mode, style);
-    WriteResult written = WriteTextFile(path, page);
-    if (!written) {
-        err << "menulark-page: cannot write " << path << ": " << written.reason << "\n";
-        return kStatusWriteFailed;
-    }
-    out << "Wrote " << path << " (" << items.value->RowCount() << " entries)\n";
-    if (options.value->open && !opener(path)) err << "menulark-page: could not open " << path << "\n";
-    return kStatusOk;
+    const PageCommandOptions& chosen = *options.value;
+    PageRequest request{*items.value, chosen.style, chosen.modern ? PageFlavor::Modern : PageFlavor::Classic,
+                        chosen.outputPath, chosen.open};
+    CreateResult result = CreatePage(request, desktop);
+    return result.outcome == CreateOutcome::Opened ? kStatusOk : kStatusWriteFailed;
 }
 
 }  // namespace menulark

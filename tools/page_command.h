@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "page/create_page.h"
 #include "page/menu_item_list.h"
-#include "page/page_generator.h"
 #include "style/style_settings.h"
 
 namespace menulark {
 
 struct PageCommandOptions {
     StyleSettings style;  // styledMode and scrollbarColors included
-    std::string outputPath = "Popup.htm";
+    std::string outputPath = kPageFileName;
     std::optional<std::string> inputPath;  // standard input when empty
     bool modern = false;                   // the page for current browsers instead of the classic one
     bool open = false;
@@ -42,12 +42,28 @@ std::string PageCommandUsage();
 /// Exit statuses of the command.
 enum PageCommandStatus { kStatusOk = 0, kStatusWriteFailed = 1, kStatusUsage = 2 };
 
-/// Opens a file with the desktop's default program; replaced by tests.
-using FileOpener = bool (*)(const std::string& path);
-bool OpenWithXdgOpen(const std::string& path);
+/// The command's desktop: reports go to its output streams ("Wrote ..." to
+/// `out`, faults to `err`), and pages open with the system's default
+/// program. Tests replace the opening.
+class CommandDesktop : public Desktop {
+public:
+    CommandDesktop(std::ostream& out, std::ostream& err) : m_out(out), m_err(err) {}
 
-/// Runs the whole command; messages go to `out` and `err`.
-int RunPageCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                   std::ostream& err, FileOpener opener = OpenWithXdgOpen);
+    std::ostream& Out() { return m_out; }
+    std::ostream& Err() { return m_err; }
+
+    void ShowMessage(const std::string& text) override;
+    bool OpenWithDefaultProgram(const std::string& path) override;
+    void ReportWriteFailed(const std::string& path, const WriteResult& written) override;
+    void ReportWritten(const std::string& path, size_t entries) override;
+    void ReportOpenFailed(const std::string& path) override;
+
+private:
+    std::ostream& m_out;
+    std::ostream& m_err;
+};
+
+/// Runs the whole command, reading entries from `in` when no file is named.
+int RunPageCommand(const std::vector<std::string>& args, std::istream& in, CommandDesktop& desktop);
 
 }  // namespace menulark

@@ -20,6 +20,12 @@ using testing_support::WriteBytes;
 
 using testing_support::RecordingDesktop;
 
+StyleSettings InLook(PageMode mode) {
+    StyleSettings style;
+    style.styledMode = mode == PageMode::Styled;
+    return style;
+}
+
 MenuItemList TwoItems() {
     MenuItemList list;
     EXPECT_TRUE(list.AddItem("Home", "http://example.org/", "Go home"));
@@ -31,7 +37,8 @@ TEST(CreatePageTest, EmptyListShowsMessage108AndDoesNothingElse) {
     for (PageMode mode : {PageMode::Simple, PageMode::Styled}) {
         TempDir dir;
         RecordingDesktop desktop;
-        CreateResult result = CreatePage(MenuItemList{}, mode, StyleSettings{}, dir.Path() + "/", desktop);
+        MenuItemList none;
+        CreateResult result = CreatePage({none, InLook(mode), PageFlavor::Classic, dir / "Popup.htm"}, desktop);
         EXPECT_EQ(result.outcome, CreateOutcome::NoItems);
         EXPECT_EQ(desktop.messages, (std::vector<std::string>{"Please add the items first."}));
         EXPECT_TRUE(desktop.opened.empty());
@@ -50,11 +57,11 @@ TEST(CreatePageTest, WritesPopupHtmInTheBaseDirectoryAndOpensExactlyThatPath) {
         RecordingDesktop desktop;
         const std::string base = dir.Path() + "/";
         MenuItemList items = TwoItems();
-        StyleSettings style;
-
-        CreateResult result = CreatePage(items, c.mode, style, base, desktop);
-
+        StyleSettings style = InLook(c.mode);
         const std::string path = base + "Popup.htm";
+
+        CreateResult result = CreatePage({items, style, PageFlavor::Classic, path}, desktop);
+
         EXPECT_EQ(result.outcome, CreateOutcome::Opened);
         EXPECT_EQ(result.path, path);
         EXPECT_TRUE(desktop.messages.empty());
@@ -72,7 +79,7 @@ TEST(CreatePageTest, ReplacesAnEarlierLongerPage) {
     RecordingDesktop desktop;
     WriteBytes(dir / "Popup.htm", std::string(100000, 'z'));
     MenuItemList items = TwoItems();
-    ASSERT_EQ(CreatePage(items, PageMode::Simple, StyleSettings{}, dir.Path() + "/", desktop).outcome,
+    ASSERT_EQ(CreatePage({items, StyleSettings{}, PageFlavor::Classic, dir / "Popup.htm"}, desktop).outcome,
               CreateOutcome::Opened);
     EXPECT_EQ(ReadBytes(dir / "Popup.htm"),
               expected::OnDisk(BuildPage(items, PageMode::Simple, StyleSettings{})));
@@ -98,8 +105,9 @@ TEST(CreatePageTest, WriteFailureShowsOneMessageWithFileAndReasonAndOpensNothing
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         RecordingDesktop desktop;
-        CreateResult result = CreatePage(TwoItems(), PageMode::Simple, StyleSettings{}, c.base, desktop);
         const std::string path = c.base + "Popup.htm";
+        MenuItemList items = TwoItems();
+        CreateResult result = CreatePage({items, StyleSettings{}, PageFlavor::Classic, path}, desktop);
         EXPECT_EQ(result.outcome, CreateOutcome::WriteFailed);
         EXPECT_TRUE(desktop.opened.empty());
         ASSERT_EQ(desktop.messages.size(), 1u);

@@ -462,14 +462,16 @@ TEST(ModernPageTest, CreatePageWritesTheFlavorAskedForAndTheClassicPageByDefault
     StyleSettings style;
     style.width = "300";
     for (PageMode mode : {PageMode::Simple, PageMode::Styled}) {
+        style.styledMode = mode == PageMode::Styled;
         for (const Case& c : {Case{true, PageFlavor::Classic}, Case{false, PageFlavor::Classic},
                               Case{false, PageFlavor::Modern}}) {
             TempDir dir;
             RecordingDesktop desktop;
             MenuItemList items = TwoItems();
-            CreateResult result = c.defaultArgument
-                                      ? CreatePage(items, mode, style, dir.Path() + "/", desktop)
-                                      : CreatePage(items, mode, style, dir.Path() + "/", desktop, c.flavor);
+            PageRequest request{items, style};
+            request.outputPath = dir / "Popup.htm";
+            if (!c.defaultArgument) request.flavor = c.flavor;
+            CreateResult result = CreatePage(request, desktop);
             ASSERT_EQ(result.outcome, CreateOutcome::Opened);
             std::string bytes = ReadBytes(dir / "Popup.htm");
             if (c.flavor == PageFlavor::Classic) {
@@ -487,8 +489,10 @@ TEST(ModernPageTest, CreatePageWritesTheFlavorAskedForAndTheClassicPageByDefault
 TEST(ModernPageTest, EmptyListGivesTheSameMessageInTheModernFlavor) {
     TempDir dir;
     RecordingDesktop desktop;
-    CreateResult result = CreatePage(MenuItemList{}, PageMode::Styled, StyleSettings{}, dir.Path() + "/",
-                                     desktop, PageFlavor::Modern);
+    MenuItemList none;
+    StyleSettings styled;
+    styled.styledMode = true;
+    CreateResult result = CreatePage({none, styled, PageFlavor::Modern, dir / "Popup.htm"}, desktop);
     EXPECT_EQ(result.outcome, CreateOutcome::NoItems);
     EXPECT_EQ(desktop.messages, std::vector<std::string>{"Please add the items first."});
     EXPECT_TRUE(dir.Entries().empty());
@@ -504,10 +508,10 @@ TEST(ModernPageCommandTest, ModernOptionChoosesThePageAndIsDocumented) {
         TempDir dir;
         std::istringstream in(input);
         std::ostringstream out, err;
+        CommandDesktop desktop(out, err);
         std::vector<std::string> args{"-o", dir / "page.htm"};
         if (modern) args.insert(args.begin(), "--modern");
-        ASSERT_EQ(RunPageCommand(args, in, out, err, [](const std::string&) { return true; }), kStatusOk)
-            << err.str();
+        ASSERT_EQ(RunPageCommand(args, in, desktop), kStatusOk) << err.str();
         std::string bytes = ReadBytes(dir / "page.htm");
         if (modern) {
             EXPECT_EQ(bytes.rfind("<!DOCTYPE html>\r\n", 0), 0u);

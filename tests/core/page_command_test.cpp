@@ -194,10 +194,15 @@ INSTANTIATE_TEST_SUITE_P(
 std::vector<std::string> g_opened;
 bool g_openerSucceeds = true;
 
-bool RecordingOpener(const std::string& path) {
-    g_opened.push_back(path);
-    return g_openerSucceeds;
-}
+// The command's own reports, with the opening recorded instead of done.
+class RecordingCommandDesktop : public CommandDesktop {
+public:
+    using CommandDesktop::CommandDesktop;
+    bool OpenWithDefaultProgram(const std::string& path) override {
+        g_opened.push_back(path);
+        return g_openerSucceeds;
+    }
+};
 
 struct CommandRun {
     int status;
@@ -208,7 +213,8 @@ CommandRun RunCommand(const std::vector<std::string>& args, const std::string& i
     g_opened.clear();
     std::istringstream in(input);
     std::ostringstream out, err;
-    int status = RunPageCommand(args, in, out, err, RecordingOpener);
+    RecordingCommandDesktop desktop(out, err);
+    int status = RunPageCommand(args, in, desktop);
     return {status, out.str(), err.str()};
 }
 
