@@ -34,9 +34,6 @@ namespace {
 // F1 sends the same command as the "Help!" button.
 constexpr int kHelpCommand = IDC_HELP_BUTTON;
 
-constexpr int kResultOk = 1;
-constexpr int kResultCancel = 2;
-
 // A style field and the control that holds it.
 struct StyleControl {
     int id;

@@ -29,6 +29,10 @@ namespace menulark {
 class CWebBrowser2;
 class ColorSwatchPreview;
 
+/// How the window ends: "&Ok/Cancel" gives kResultOk; Escape and the close
+/// box give kResultCancel.
+enum DialogResult : int { kResultOk = 1, kResultCancel = 2 };
+
 /// What the window needs from outside; tests replace both.
 struct DialogEnvironment {
     Desktop* desktop = nullptr;   ///< message boxes and file opening; the real desktop when null

@@ -34,20 +34,10 @@ private:
 
 TEST_F(FaultsTest, MissingBaseDirectoryIsReportedWithFileAndReason) {
     std::filesystem::path gone = m_dir / "gone";
-    DialogEnvironment environment;
-    environment.desktop = &m_desktop;
-    environment.baseDirectory = gone.string() + "/";
-    auto* dialog = new CMenularkDlg(environment);
-    dialog->Show();
-    Settle();
-    static_cast<wxTextCtrl*>(dialog->Control(IDC_TITLE))->SetValue("A");
-    static_cast<wxTextCtrl*>(dialog->Control(IDC_EXPLANATION))->SetValue("a");
-    for (int id : {IDC_ADD_MENU, IDC_CREATE}) {
-        wxCommandEvent click(wxEVT_BUTTON, id);
-        dialog->Control(id)->GetEventHandler()->ProcessEvent(click);
-    }
-    dialog->Destroy();
-    Settle();
+    m_dialog->Destroy();
+    OpenWindow(gone.string() + "/");
+    AddItem("A", "http://", "a");
+    Click(IDC_CREATE);
     ASSERT_EQ(m_desktop.messages.size(), 1u);
     EXPECT_NE(m_desktop.messages[0].find((gone / "Popup.htm").string()), std::string::npos);
     EXPECT_NE(m_desktop.messages[0].find("No such file or directory"), std::string::npos);
@@ -81,15 +71,9 @@ TEST_F(FaultsTest, SwatchThatFillsTheDiskStillShowsTheColourSilently) {
     m_dialog->BrowserPane()->DisableWebView();
     Toggle(IDC_ADVANCED);
     Click(IDC_PICK_FONT_COLOR);
-    auto* combo = m_dialog->PickListControl(PickList::Color);
-    if (combo->IsPopupShown()) combo->Dismiss();
     {
         FileSizeLimit limit(10);
-        int index = combo->FindString("teal");
-        combo->SetSelection(index);
-        wxCommandEvent event(wxEVT_COMBOBOX, IDC_COLOR_LIST);
-        event.SetInt(index);
-        combo->GetEventHandler()->ProcessEvent(event);
+        PickEntry(PickList::Color, "teal");
     }
     EXPECT_TRUE(m_desktop.messages.empty());
     EXPECT_EQ(Get<wxTextCtrl>(IDC_FONT_COLOR)->GetValue(), "teal");

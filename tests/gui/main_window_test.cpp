@@ -5,6 +5,7 @@
 #include <wx/uiaction.h>
 
 #include "app/about_box.h"
+#include "app/about_command.h"
 #include "gui_fixture.h"
 #include "page/modern_page.h"
 #include "page/page_generator.h"
@@ -199,7 +200,7 @@ TEST_F(MainWindowTest, CreateWritesTheChosenPageAndOpensIt) {
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "advanced " << c.advanced << " modern " << c.modern);
         if (Get<wxCheckBox>(IDC_ADVANCED)->GetValue() != c.advanced) Toggle(IDC_ADVANCED);
-        Get<wxCheckBox>(IDC_MODERN)->SetValue(c.modern);
+        if (Get<wxCheckBox>(IDC_MODERN)->GetValue() != c.modern) Toggle(IDC_MODERN);
         Type(IDC_FONT_COLOR, "navy");
         m_desktop.opened.clear();
         Click(IDC_CREATE);
@@ -235,15 +236,19 @@ TEST_F(MainWindowTest, ScrollbarSwitchDisablesItsEightControlsAndKeepsTheirText)
                             IDC_SCROLLBAR_3DLIGHT,      IDC_SCROLLBAR_SHADOW,
                             IDC_PICK_SCROLLBAR_ARROW,   IDC_PICK_SCROLLBAR_HIGHLIGHT,
                             IDC_PICK_SCROLLBAR_3DLIGHT, IDC_PICK_SCROLLBAR_SHADOW};
+    Toggle(IDC_ADVANCED);  // the switch is in the style panel
     Toggle(IDC_SCROLLBAR);
     for (int id : controls) EXPECT_FALSE(Get(id)->IsEnabled()) << id;
+    EXPECT_FALSE(CanClick(Get(IDC_PICK_SCROLLBAR_ARROW)));  // the test clicks refuse it too
     EXPECT_TRUE(Get(IDC_BORDER_COLOR)->IsEnabled());
     EXPECT_FALSE(m_dialog->ReadStyleSettings().scrollbarColors);
     EXPECT_EQ(m_dialog->ReadStyleSettings().scrollbarArrowColor, "steelblue");
 
     Toggle(IDC_SCROLLBAR);
     for (int id : controls) EXPECT_TRUE(Get(id)->IsEnabled()) << id;
-    EXPECT_EQ(m_dialog->ReadStyleSettings(), StyleSettings());
+    StyleSettings defaults;
+    defaults.styledMode = true;
+    EXPECT_EQ(m_dialog->ReadStyleSettings(), defaults);
 }
 
 TEST_F(MainWindowTest, EnterInAnEditBoxKeepsTheWindowOpen) {
@@ -277,20 +282,21 @@ TEST_F(MainWindowTest, ItemBoxesHoldOneLine) {
 TEST_F(MainWindowTest, OkAndEscapeCloseTheWindow) {
     Click(IDC_OK);
     EXPECT_FALSE(m_dialog->IsShown());
-    EXPECT_EQ(m_dialog->GetReturnCode(), 1);
+    EXPECT_EQ(m_dialog->GetReturnCode(), kResultOk);
 
     m_dialog->Show();
+    m_dialog->Raise();
+    Get(IDC_TITLE)->SetFocus();
     Settle();
-    wxKeyEvent escape(wxEVT_CHAR_HOOK);
-    escape.m_keyCode = WXK_ESCAPE;
-    escape.SetEventObject(m_dialog);
-    m_dialog->GetEventHandler()->ProcessEvent(escape);
+    wxUIActionSimulator keyboard;
+    keyboard.Char(WXK_ESCAPE);
+    for (int i = 0; i < 10 && m_dialog->IsShown(); ++i) SettleInput();
     EXPECT_FALSE(m_dialog->IsShown());
-    EXPECT_EQ(m_dialog->GetReturnCode(), 2);
+    EXPECT_EQ(m_dialog->GetReturnCode(), kResultCancel);
 }
 
 TEST_F(MainWindowTest, AboutBoxOpensFromTheWindowMenuCommand) {
-    wxCommandEvent about(wxEVT_MENU, 16);
+    wxCommandEvent about(wxEVT_MENU, kAboutCommand);
     about.SetEventObject(m_dialog);
     wxTEST_DIALOG(m_dialog->GetEventHandler()->ProcessEvent(about), wxExpectModal<CAboutBox>(IDC_OK));
     EXPECT_TRUE(m_dialog->IsShown());

@@ -9,6 +9,7 @@
 #include <random>
 
 #include "app/about_box.h"
+#include "app/about_command.h"
 #include "gui_fixture.h"
 #include "page/modern_page.h"
 #include "page/page_generator.h"
@@ -159,6 +160,7 @@ protected:
             }
             case 6: {
                 int id = Pick(3) == 0 ? IDC_ADVANCED : (Pick(2) == 0 ? IDC_SCROLLBAR : IDC_MODERN);
+                if (!CanClick(Get(id))) break;  // in the collapsed panel
                 Toggle(id);
                 CheckInvariants("toggle " + std::to_string(id));
                 break;
@@ -171,28 +173,20 @@ protected:
             }
             case 8: {
                 const PickerTargetInfo& target = PickerTargets()[Pick(12)];
-                if (!Get(target.buttonId)->IsEnabled()) break;
+                if (!CanClick(Get(target.buttonId))) break;  // switched off, or in the collapsed panel
                 Click(target.buttonId);
                 wxOwnerDrawnComboBox* combo = m_dialog->PickListControl(target.list);
-                if (combo->IsPopupShown()) combo->Dismiss();
-                Settle();
                 if (Pick(4) == 0) {  // closed without a choice: nothing changes
+                    CloseDropDown(target.list);
                     CheckInvariants("picker dismissed");
                     break;
                 }
-                int index = static_cast<int>(Pick(combo->GetCount()));
-                combo->SetSelection(index);
-                wxCommandEvent event(wxEVT_COMBOBOX, combo->GetId());
-                event.SetEventObject(combo);
-                event.SetInt(index);
-                combo->GetEventHandler()->ProcessEvent(event);
-                Settle();
-                ASSERT_EQ(Get<wxTextCtrl>(target.editId)->GetValue(),
-                          combo->GetString(static_cast<unsigned>(index)));
+                wxString entry = combo->GetString(static_cast<unsigned>(Pick(combo->GetCount())));
+                PickEntry(target.list, entry);
+                if (HasFatalFailure()) return;
+                ASSERT_EQ(Get<wxTextCtrl>(target.editId)->GetValue(), entry);
                 if (target.list == PickList::Color) {
-                    ASSERT_EQ(ReadFile(m_dir / "colorFile.htm"),
-                              WithCrLf(BuildSwatchPage(
-                                  combo->GetString(static_cast<unsigned>(index)).ToStdString())));
+                    ASSERT_EQ(ReadFile(m_dir / "colorFile.htm"), WithCrLf(BuildSwatchPage(entry.ToStdString())));
                 }
                 CheckInvariants("pick");
                 break;
@@ -203,7 +197,7 @@ protected:
                 CheckInvariants("create");
                 break;
             case 11: {
-                wxCommandEvent about(wxEVT_MENU, 16);
+                wxCommandEvent about(wxEVT_MENU, kAboutCommand);
                 about.SetEventObject(m_dialog);
                 wxTEST_DIALOG(m_dialog->GetEventHandler()->ProcessEvent(about),
                               wxExpectModal<CAboutBox>(IDC_OK));
