@@ -272,8 +272,7 @@ void CMenularkDlg::OnDelete(wxCommandEvent&) {
 void CMenularkDlg::OnCreate(wxCommandEvent&) {
     PageFlavor flavor = CheckBox(IDC_MODERN)->GetValue() ? PageFlavor::Modern : PageFlavor::Classic;
     PageRequest request{m_items, ReadStyleSettings(), flavor, m_baseDirectory + kPageFileName};
-    CreateResult result = CreatePage(request, *m_desktop);
-    if (!result.path.empty()) m_pagePath = result.path;
+    CreatePage(request, *m_desktop);
 }
 
 // --- Style panel ---

@@ -51,7 +51,6 @@ public:
     const MenuItemList& Items() const { return m_items; }
     const PickerState& Picker() const { return m_picker; }
     const std::string& BaseDirectory() const { return m_baseDirectory; }
-    const std::string& PagePath() const { return m_pagePath; }
     wxRect FullWindowRect() const { return m_fullWindowRect; }
     int CollapsePixels() const { return CollapseHeight(m_scale); }
 
@@ -119,7 +118,6 @@ private:
     wxRect m_fullWindowRect;
     wxIcon m_icon;
     std::string m_baseDirectory;
-    std::string m_pagePath;
     std::unique_ptr<Desktop> m_ownDesktop;
     Desktop* m_desktop = nullptr;
     std::unique_ptr<ColorSwatchPreview> m_swatch;

@@ -218,15 +218,7 @@ CommandRun RunCommand(const std::vector<std::string>& args, const std::string& i
     return {status, out.str(), err.str()};
 }
 
-const char* const kTwoItems =
-    "Home\thttp://example.org/\tGo home\nNews\thttp://example.org/news\tLatest \"news\"\n";
-
-std::string ExpectedSimpleTwoItems() {
-    return Fill(expected::kSimpleHead, {"38"}) +
-           Fill(expected::kSimpleEntry, {"Go home", "http://example.org/", "Home"}) +
-           Fill(expected::kSimpleEntry, {"Latest &quot;news&quot;", "http://example.org/news", "News"}) +
-           std::string(expected::kSimpleTail);
-}
+const std::string kTwoItems = expected::DataFile("entries.tsv");
 
 class PageCommandTest : public ::testing::Test {
 protected:
@@ -240,7 +232,7 @@ TEST_F(PageCommandTest, ItemsFromStandardInputGiveTheSimplePage) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Wrote " + path + " (2 entries)\n");
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(ReadBytes(path), expected::OnDisk(ExpectedSimpleTwoItems()));
+    EXPECT_EQ(ReadBytes(path), expected::Page("simple"));
     EXPECT_TRUE(g_opened.empty());
 }
 
@@ -249,14 +241,14 @@ TEST_F(PageCommandTest, ItemsFromAFileGiveTheSamePage) {
     const std::string path = dir / "page.htm";
     CommandRun run = RunCommand({dir / "items.tsv", "-o", path}, "ignored\tstandard\tinput\n");
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(ReadBytes(path), expected::OnDisk(ExpectedSimpleTwoItems()));
+    EXPECT_EQ(ReadBytes(path), expected::Page("simple"));
 }
 
 TEST_F(PageCommandTest, DashReadsStandardInputAndCountsAsTheOneInput) {
     const std::string path = dir / "page.htm";
     CommandRun run = RunCommand({"-", "-o", path}, kTwoItems);
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(ReadBytes(path), expected::OnDisk(ExpectedSimpleTwoItems()));
+    EXPECT_EQ(ReadBytes(path), expected::Page("simple"));
 
     WriteBytes(dir / "items.tsv", kTwoItems);
     for (std::vector<std::string> args : {std::vector<std::string>{"-", dir / "items.tsv"},
@@ -315,7 +307,7 @@ TEST_F(PageCommandTest, FailedOpenIsReportedButThePageStays) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(g_opened, (std::vector<std::string>{path}));
     EXPECT_NE(run.err.find("could not open " + path), std::string::npos) << run.err;
-    EXPECT_EQ(ReadBytes(path), expected::OnDisk(ExpectedSimpleTwoItems()));
+    EXPECT_EQ(ReadBytes(path), expected::Page("simple"));
 }
 
 TEST_F(PageCommandTest, DefaultOutputIsPopupHtmInTheWorkingDirectory) {

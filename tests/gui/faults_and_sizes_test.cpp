@@ -3,7 +3,9 @@
 #include <sys/resource.h>
 #include <wx/odcombo.h>
 
+#include "app/text_conversion.h"
 #include "gui_fixture.h"
+#include "tests/core/expected_pages.h"
 #include "page/page_generator.h"
 #include "page/text_file.h"
 #include "style/web_browser.h"
@@ -95,8 +97,17 @@ TEST_F(LargeInputTest, MegabyteValuesArriveWhole) {
     EXPECT_EQ(m_dialog->Items().Row(0).explanation.size(), kMegabyte + 2);
     Toggle(IDC_ADVANCED);
     Click(IDC_CREATE);
-    EXPECT_EQ(ReadFile(m_dir / "Popup.htm"),
-              WithCrLf(BuildPage(m_dialog->Items(), PageMode::Styled, m_dialog->ReadStyleSettings())));
+    using expected::Fill;
+    std::string explanationBytes = ToCoreText(explanation);
+    std::string page = expected::kStyledHead +
+                       Fill(expected::kStyledFrame, {"200", "75", "lightsteelblue", "darkblue", "600", "14",
+                                                     "MS Sans Serif", "1", "groove", "lightsteelblue", "steelblue",
+                                                     "lightsteelblue", "lightslategray", "darkblue"}) +
+                       Fill(expected::kStyledEntry, {explanationBytes, url.ToStdString(), "2", "red",
+                                                     "lightsteelblue", "1", "groove", "lightsteelblue",
+                                                     title.ToStdString()}) +
+                       expected::kStyledClose + expected::kStyledTail;
+    EXPECT_EQ(ReadFile(m_dir / "Popup.htm"), expected::OnDisk(page));
 }
 
 TEST_F(LargeInputTest, TenThousandRowsStayInStepAndMakeOnePage) {
@@ -114,7 +125,10 @@ TEST_F(LargeInputTest, TenThousandRowsStayInStepAndMakeOnePage) {
     EXPECT_EQ(Get<wxListCtrl>(IDC_MENU_LIST)->GetItemCount(), 9999);
     Click(IDC_CREATE);
     std::string page = ReadFile(m_dir / "Popup.htm");
-    EXPECT_EQ(page, WithCrLf(BuildPage(m_dialog->Items(), PageMode::Simple, StyleSettings())));
+    std::string entry = expected::Fill(expected::kSimpleEntry, {"An entry", "http://example.com/", "Entry"});
+    std::string rows;
+    for (int i = 0; i < 9999; ++i) rows += entry;
+    EXPECT_EQ(page, expected::OnDisk(expected::Fill(expected::kSimpleHead, {"76"}) + rows + expected::kSimpleTail));
     size_t entries = 0;
     for (size_t at = page.find(">Entry</div>"); at != std::string::npos;
          at = page.find(">Entry</div>", at + 1))

@@ -7,6 +7,7 @@
 #include "app/about_box.h"
 #include "app/about_command.h"
 #include "gui_fixture.h"
+#include "tests/core/expected_pages.h"
 #include "page/modern_page.h"
 #include "page/page_generator.h"
 #include "page/text_file.h"
@@ -190,13 +191,18 @@ TEST_F(MainWindowTest, CreateWritesTheChosenPageAndOpensIt) {
     EXPECT_EQ(m_desktop.messages[0], StringTableText(IDS_ADD_ITEMS_FIRST));
     EXPECT_FALSE(std::filesystem::exists(m_dir / "Popup.htm"));
 
-    AddItem("Home", "http://example.com/", "Say \"hi\"");
-    AddItem("News", "http://example.com/news", "Latest");
+    // The entries of tests/data/entries.tsv, as the expected pages have them.
+    AddItem("Home", "http://example.org/", "Go home");
+    AddItem("News", "http://example.org/news", "Latest \"news\" & <more>");
     std::string page = (m_dir / "Popup.htm").string();
 
     struct Case {
         bool advanced, modern;
-    } cases[] = {{false, false}, {true, false}, {true, true}, {false, true}};
+        const char* expected;
+    } cases[] = {{false, false, "simple"},
+                 {true, false, "styled_font_navy"},
+                 {true, true, "modern_styled_font_navy"},
+                 {false, true, "modern_simple"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "advanced " << c.advanced << " modern " << c.modern);
         if (Get<wxCheckBox>(IDC_ADVANCED)->GetValue() != c.advanced) Toggle(IDC_ADVANCED);
@@ -205,15 +211,9 @@ TEST_F(MainWindowTest, CreateWritesTheChosenPageAndOpensIt) {
         m_desktop.opened.clear();
         Click(IDC_CREATE);
 
-        StyleSettings style = m_dialog->ReadStyleSettings();
-        EXPECT_EQ(style.fontColor, "navy");
-        PageMode mode = c.advanced ? PageMode::Styled : PageMode::Simple;
-        std::string expected = c.modern ? BuildModernPage(m_dialog->Items(), mode, style)
-                                        : BuildPage(m_dialog->Items(), mode, style);
-        EXPECT_EQ(ReadFile(page), WithCrLf(expected));
+        EXPECT_EQ(ReadFile(page), expected::Page(c.expected));
         ASSERT_EQ(m_desktop.opened.size(), 1u);
         EXPECT_EQ(m_desktop.opened[0], page);
-        EXPECT_EQ(m_dialog->PagePath(), page);
     }
     EXPECT_EQ(m_desktop.messages.size(), 1u);
 }
