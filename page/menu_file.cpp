@@ -5,17 +5,18 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <functional>
+#include <iomanip>
 #include <nlohmann/json.hpp>
+#include <ostream>
+#include <streambuf>
 #include <unordered_set>
 
 namespace menulark {
 namespace {
 
-// Reading uses the map-backed json type: lookups stay logarithmic however
-// many keys a file holds. Writing uses the ordered type for the key order.
-using Json = nlohmann::json;
-using OrderedJson = nlohmann::ordered_json;
+// Objects keep their keys in file order, so that kept keys come back as
+// they were.
+using Json = nlohmann::ordered_json;
 
 constexpr const char* kFormatName = "menulark-menu";
 constexpr size_t kMaxDepth = 256;  // deeper nesting is refused: nothing here needs it
@@ -93,70 +94,126 @@ std::string LineAndColumn(std::string_view text, size_t offset) {
 }
 
 // The parser's own description of a syntax error, without its prefix.
-std::string SyntaxProblem(const Json::parse_error& e) {
+std::string SyntaxProblem(const std::exception& e) {
     std::string what = e.what();
     size_t column = what.find("column ");
     size_t colon = column == std::string::npos ? column : what.find(": ", column);
     return colon == std::string::npos ? what : what.substr(colon + 2);
 }
 
-// Watches the parser's events to refuse a key given twice in one object
-// (the tree would keep only one of them) and nesting beyond kMaxDepth, and to
-// note the order of the top-level keys (the tree sorts them).
-class ParseWatch {
+// Builds the tree from the parser's events. Beyond what the library's own
+// builder does, it refuses a key given twice in one object (a tree keeps
+// only one of them) and nesting beyond kMaxDepth, and it appends keys without
+// searching, so that no object makes reading slow however many keys it has.
+class TreeBuilder : public nlohmann::json_sax<Json> {
 public:
-    bool operator()(int depth, Json::parse_event_t event, Json& parsed) {
-        using Event = Json::parse_event_t;
-        switch (event) {
-            case Event::object_start:
-            case Event::array_start:
-                if (static_cast<size_t>(depth) >= kMaxDepth)
-                    Fail(Pointer(), "nested deeper than " + std::to_string(kMaxDepth) + " levels");
-                m_frames.push_back({event == Event::array_start, 0, {}, {}});
-                break;
-            case Event::key: {
-                Frame& frame = m_frames.back();
-                const std::string& key = parsed.get_ref<const std::string&>();
-                frame.key = key;
-                if (!frame.seen.insert(key).second) Fail(Pointer(), "given twice in the same object");
-                if (m_frames.size() == 1) m_topLevelKeys.push_back(key);
-                break;
-            }
-            case Event::object_end:
-            case Event::array_end:
-                m_frames.pop_back();
-                ElementDone();
-                break;
-            case Event::value:
-                ElementDone();
-                break;
+    explicit TreeBuilder(std::string_view text) : m_text(text) {}
+
+    bool null() override { return Add(nullptr); }
+    bool boolean(bool value) override { return Add(value); }
+    bool number_integer(number_integer_t value) override { return Add(value); }
+    bool number_unsigned(number_unsigned_t value) override { return Add(value); }
+    bool number_float(number_float_t value, const string_t&) override { return Add(value); }
+    bool string(string_t& value) override { return Add(std::move(value)); }
+    bool binary(binary_t& value) override { return Add(Json::binary(std::move(value))); }
+    bool start_object(std::size_t) override { return Enter(Json::object()); }
+    bool start_array(std::size_t) override { return Enter(Json::array()); }
+    bool end_object() override { return Leave(); }
+    bool end_array() override { return Leave(); }
+
+    bool key(string_t& key) override {
+        Frame& frame = m_frames.back();
+        const Json::object_t& object = frame.node->get_ref<const Json::object_t&>();
+        bool twice = false;
+        if (frame.keys.empty() && object.size() < kSearchLimit) {
+            for (const auto& member : object) twice = twice || member.first == key;
+        } else {
+            if (frame.keys.empty())
+                for (const auto& member : object) frame.keys.insert(member.first);
+            twice = !frame.keys.insert(key).second;
         }
+        frame.key = std::move(key);
+        if (twice) return Refuse(Pointer() + ": given twice in the same object");
         return true;
     }
 
-    std::vector<std::string> TakeTopLevelKeys() { return std::move(m_topLevelKeys); }
-
-private:
-    struct Frame {
-        bool array;
-        size_t index;
-        std::string key;
-        std::unordered_set<std::string> seen;
-    };
-
-    void ElementDone() {
-        if (!m_frames.empty() && m_frames.back().array) ++m_frames.back().index;
+    bool parse_error(std::size_t position, const std::string&,
+                     const nlohmann::detail::exception& e) override {
+        // The position counts from 1 and points at the character that did not fit.
+        return Refuse(LineAndColumn(m_text, position > 0 ? position - 1 : 0) + ": " + SyntaxProblem(e));
     }
 
+    Json& Root() { return m_root; }
+    const std::string& Error() const { return m_error; }
+
+private:
+    static constexpr size_t kSearchLimit = 16;  // objects beyond this size get a key set
+
+    struct Frame {
+        Json* node;
+        std::string key;                       // of the value to come, in an object
+        std::unordered_set<std::string> keys;  // filled for large objects only
+    };
+
+    // Stores `value` where the parser is; returns where it went.
+    Json* Place(Json&& value) {
+        if (m_frames.empty()) {
+            m_root = std::move(value);
+            return &m_root;
+        }
+        Frame& frame = m_frames.back();
+        if (frame.node->is_array()) {
+            frame.node->get_ref<Json::array_t&>().push_back(std::move(value));
+            return &frame.node->get_ref<Json::array_t&>().back();
+        }
+        // A plain append: the key was checked against the others already.
+        Json::object_t& object = frame.node->get_ref<Json::object_t&>();
+        object.Container::emplace_back(std::move(frame.key), std::move(value));
+        return &object.back().second;
+    }
+
+    bool Add(Json&& value) {
+        Place(std::move(value));
+        return true;
+    }
+
+    bool Enter(Json&& container) {
+        if (m_frames.size() >= kMaxDepth)
+            return Refuse(Pointer() + ": nested deeper than " + std::to_string(kMaxDepth) + " levels");
+        m_frames.push_back({Place(std::move(container)), {}, {}});
+        return true;
+    }
+
+    bool Leave() {
+        m_frames.pop_back();
+        return true;
+    }
+
+    bool Refuse(std::string message) {
+        if (m_error.empty()) m_error = std::move(message);
+        return false;
+    }
+
+    // Where the parser is: inner frames name the element being built, the
+    // innermost names the element to come.
     std::string Pointer() const {
         std::string pointer;
-        for (const Frame& frame : m_frames)
-            pointer += "/" + (frame.array ? std::to_string(frame.index) : Token(frame.key));
+        for (size_t i = 0; i < m_frames.size(); ++i) {
+            const Json& node = *m_frames[i].node;
+            const bool innermost = i + 1 == m_frames.size();
+            if (node.is_array())
+                pointer += "/" + std::to_string(node.size() - (innermost ? 0 : 1));
+            else
+                pointer += "/" + Token(innermost ? m_frames[i].key
+                                                 : node.get_ref<const Json::object_t&>().back().first);
+        }
         return pointer;
     }
 
+    std::string_view m_text;
+    Json m_root;
     std::vector<Frame> m_frames;
-    std::vector<std::string> m_topLevelKeys;
+    std::string m_error;
 };
 
 std::string Found(const Json& value) {
@@ -285,7 +342,7 @@ void ReadEntries(Json& value, MenuDocument& document) {
     }
 }
 
-MenuDocument ReadDocument(Json& root, const std::vector<std::string>& topLevelKeys) {
+MenuDocument ReadDocument(Json& root) {
     ExpectObject(root, "");
     const int version = Version(root);
 
@@ -299,14 +356,14 @@ MenuDocument ReadDocument(Json& root, const std::vector<std::string>& topLevelKe
     if (hasModern) ReadModern(root["modern"], document);
     ReadEntries(root["entries"], document);
 
-    for (const std::string& key : topLevelKeys) {
+    for (auto& [key, value] : root.items()) {
         if (key == "format" || key == "version" || key == "look" || key == "flavor" || key == "style" ||
             key == "entries" || (hasModern && key == "modern"))
             continue;
         if (key == "modern")
             Fail("/modern", "not part of format version " + std::to_string(version) +
                                 " (the modern page's label and language came with version 2)");
-        document.extraKeys.push_back({key, root[key].dump()});
+        document.extraKeys.push_back({key, value.dump()});
     }
     return document;
 }
@@ -316,8 +373,8 @@ void CheckUtf8(const std::string& text, const std::string& pointer) {
     if (InvalidUtf8At(text) != std::string_view::npos) Fail(pointer, "not valid UTF-8 text");
 }
 
-OrderedJson Tree(const MenuDocument& document) {
-    OrderedJson root;
+Json Tree(const MenuDocument& document) {
+    Json root;
     root["format"] = kFormatName;
     root["version"] = kMenuFileVersion;
     root["look"] = document.style.styledMode ? "styled" : "simple";
@@ -327,7 +384,7 @@ OrderedJson Tree(const MenuDocument& document) {
     CheckUtf8(document.modernLanguage, "/modern/lang");
     root["modern"] = {{"label", document.modernLabel}, {"lang", document.modernLanguage}};
 
-    OrderedJson& style = root["style"] = OrderedJson::object();
+    Json& style = root["style"] = Json::object();
     for (const StyleField& field : StyleFields()) {
         const std::string& text = document.style.*field.member;
         CheckUtf8(text, "/style/" + std::string(field.name));
@@ -335,14 +392,22 @@ OrderedJson Tree(const MenuDocument& document) {
     }
     style["scrollbarColors"] = document.style.scrollbarColors;
 
-    OrderedJson& entries = root["entries"] = OrderedJson::array();
+    Json::array_t& entries = (root["entries"] = Json::array()).get_ref<Json::array_t&>();
+    entries.reserve(document.entries.size());
     size_t index = 0;
     for (const MenuItem& item : document.entries) {
         const std::string pointer = "/entries/" + std::to_string(index++);
         CheckUtf8(item.title, pointer + "/title");
         CheckUtf8(item.url, pointer + "/url");
         CheckUtf8(item.explanation, pointer + "/explanation");
-        entries.push_back({{"title", item.title}, {"url", item.url}, {"explanation", item.explanation}});
+        // Built member by member: a braced list would copy every text twice.
+        Json entry = Json::object();
+        Json::object_t& members = entry.get_ref<Json::object_t&>();
+        members.reserve(3);
+        members.Container::emplace_back("title", item.title);
+        members.Container::emplace_back("url", item.url);
+        members.Container::emplace_back("explanation", item.explanation);
+        entries.push_back(std::move(entry));
     }
 
     for (const ExtraKey& extra : document.extraKeys) {
@@ -350,12 +415,41 @@ OrderedJson Tree(const MenuDocument& document) {
         CheckUtf8(extra.name, pointer);
         if (root.contains(extra.name)) continue;  // never one of ours (the reader sees to that)
         try {
-            root[extra.name] = OrderedJson::parse(extra.json);
-        } catch (const OrderedJson::exception&) {
+            root[extra.name] = Json::parse(extra.json);
+        } catch (const Json::exception&) {
             Fail(pointer, "not JSON text");
         }
     }
     return root;
+}
+
+// Appends what is written to a string that was given its room up front:
+// letting a text of megabytes grow step by step costs more than making it.
+class AppendBuffer : public std::streambuf {
+public:
+    explicit AppendBuffer(std::string& text) : m_text(text) {}
+
+protected:
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
+        m_text.append(s, static_cast<size_t>(n));
+        return n;
+    }
+    int_type overflow(int_type c) override {
+        if (!traits_type::eq_int_type(c, traits_type::eof())) m_text += traits_type::to_char_type(c);
+        return traits_type::not_eof(c);
+    }
+
+private:
+    std::string& m_text;
+};
+
+// A little more than the file text's length for `document`.
+size_t SizeHint(const MenuDocument& document) {
+    size_t size = 2048 + document.modernLabel.size() + document.modernLanguage.size();
+    for (const MenuItem& item : document.entries)
+        size += 96 + item.title.size() + item.url.size() + item.explanation.size();
+    for (const ExtraKey& extra : document.extraKeys) size += 2 * (extra.name.size() + extra.json.size());
+    return size;
 }
 
 }  // namespace
@@ -374,13 +468,10 @@ MenuFileRead ParseMenuFile(std::string_view text) {
         return {std::nullopt, LineAndColumn(text, bad) + ": not UTF-8 text"};
     if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
         return {std::nullopt, "the file is empty"};
+    TreeBuilder builder(text);
+    if (!Json::sax_parse(text.begin(), text.end(), &builder)) return {std::nullopt, builder.Error()};
     try {
-        ParseWatch watch;
-        Json root = Json::parse(text.begin(), text.end(), std::ref(watch));
-        return {ReadDocument(root, watch.TakeTopLevelKeys()), {}};
-    } catch (const Json::parse_error& e) {
-        // e.byte counts from 1 and points at the character that did not fit.
-        return {std::nullopt, LineAndColumn(text, e.byte > 0 ? e.byte - 1 : 0) + ": " + SyntaxProblem(e)};
+        return {ReadDocument(builder.Root()), {}};
     } catch (const Fault& fault) {
         return {std::nullopt, fault.message};
     }
@@ -405,7 +496,13 @@ MenuFileRead ReadMenuFile(const std::string& path) {
 
 std::string MenuFileText(const MenuDocument& document, std::string* error) {
     try {
-        return Tree(document).dump(2, ' ', false, OrderedJson::error_handler_t::strict) + "\n";
+        const Json tree = Tree(document);
+        std::string text;
+        text.reserve(SizeHint(document));
+        AppendBuffer buffer(text);
+        std::ostream out(&buffer);
+        out << std::setw(2) << tree << '\n';  // the library's pretty printing, two spaces
+        return text;
     } catch (const Fault& fault) {
         if (error) *error = fault.message;
         return {};
