@@ -60,6 +60,11 @@ TEST(MenuFileTest, TheExampleFileReadsAndSavesBackByteForByte) {
     EXPECT_EQ(MenuFileText(*again.document), golden);
 }
 
+TEST(MenuFileTest, TheReadmeShowsTheExampleFileAsItIs) {
+    const std::string readme = ReadBytes(kData + "/../../README.md");
+    EXPECT_NE(readme.find("```json\n" + ReadBytes(kData + "/example.menu.json") + "```\n"), std::string::npos);
+}
+
 TEST(MenuFileTest, AnyTextSurvivesARoundTrip) {
     MenuDocument document;
     const std::string awkward[] = {"line\nbreak",       "tab\there",   "cr\r\nlf",         "back\\slash",
