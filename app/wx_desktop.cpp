@@ -4,6 +4,7 @@
 #include <wx/utils.h>
 
 #include "app/text_conversion.h"
+#include "page/absolute_path.h"
 
 namespace menulark {
 
@@ -14,8 +15,9 @@ void WxDesktop::ShowMessage(const std::string& text) {
 bool WxDesktop::OpenWithDefaultProgram(const std::string& path) {
     // wx's launcher hands the file over and returns at once, where waiting
     // for a helper program could hold the window; failures after the
-    // hand-over are the desktop's business (it reports its own).
-    return wxLaunchDefaultApplication(FromCoreText(path));
+    // hand-over are the desktop's business (it reports its own). An absolute
+    // path cannot be taken for an option by the program that opens it.
+    return wxLaunchDefaultApplication(FromCoreText(AbsolutePath(path)));
 }
 
 }  // namespace menulark

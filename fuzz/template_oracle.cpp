@@ -59,7 +59,7 @@ const char* TemplateFileName(int id) {
 std::string ExpectedTemplateText(int id) {
     const char* name = TemplateFileName(id);
     Require(name != nullptr, "oracle: no expected text for template " + std::to_string(id));
-    std::ifstream in(std::string(MENULARK_TEST_DATA) + "/templates/" + name + ".txt", std::ios::binary);
+    std::ifstream in(std::string(MENULARK_TEST_DATA_DIR) + "/templates/" + name + ".txt", std::ios::binary);
     Require(static_cast<bool>(in), std::string("oracle: cannot read templates/") + name + ".txt");
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include "page/absolute_path.h"
 #include "page/modern_page.h"
 #include "page/page_templates.h"
 #include "resources/string_table.h"
@@ -57,7 +58,8 @@ CreateResult CreatePage(const PageRequest& request, Desktop& desktop) {
         return {CreateOutcome::WriteFailed, path};
     }
     desktop.ReportWritten(path, request.entries.size());
-    if (request.open && !desktop.OpenWithDefaultProgram(path)) desktop.ReportOpenFailed(path);
+    // The opener gets a path that it cannot take for an option ("-x.htm").
+    if (request.open && !desktop.OpenWithDefaultProgram(AbsolutePath(path))) desktop.ReportOpenFailed(path);
     return {CreateOutcome::Opened, path};
 }
 

@@ -67,8 +67,8 @@ struct CreateResult {
     std::string path;  ///< the page's path; empty for NoItems
 };
 
-/// Builds the page, writes it to `request.outputPath` and opens it when
-/// asked, reporting each step through `desktop`. An empty list writes
+/// Builds the page, writes it to `request.outputPath` and opens it (by its
+/// absolute path) when asked, reporting each step through `desktop`. An empty list writes
 /// nothing; a failed write opens nothing.
 CreateResult CreatePage(const PageRequest& request, Desktop& desktop);
 

@@ -16,7 +16,7 @@ namespace menulark::expected {
 
 /// The bytes of `name` under tests/data/.
 inline std::string DataFile(const std::string& name) {
-    std::ifstream in(std::string(MENULARK_TEST_DATA) + "/" + name, std::ios::binary);
+    std::ifstream in(std::string(MENULARK_TEST_DATA_DIR) + "/" + name, std::ios::binary);
     if (!in) throw std::runtime_error("missing test data file " + name);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }

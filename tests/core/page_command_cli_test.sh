@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # End-to-end test of the menulark-page command: runs the real binary
 # ($MENULARK_PAGE) on menu entries and compares the files it writes, byte for
-# byte, with the expected pages under $MENULARK_TEST_DATA, whole or assembled
+# byte, with the expected pages under $MENULARK_TEST_DATA_DIR, whole or assembled
 # from its template texts.
 set -uo pipefail
 
 : "${MENULARK_PAGE:?set MENULARK_PAGE to the menulark-page binary}"
-: "${MENULARK_TEST_DATA:?set MENULARK_TEST_DATA to the tests/data folder}"
+: "${MENULARK_TEST_DATA_DIR:?set MENULARK_TEST_DATA_DIR to the tests/data folder}"
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 failures=0
@@ -32,6 +32,12 @@ expect_status() { [[ $status == "$1" ]] || fail "$2: exit status $status, expect
 expect_out() { [[ $out == "$1" ]] || fail "$2: stdout '$out', expected '$1'"; }
 expect_err() { [[ $err == "$1" ]] || fail "$2: stderr '$err', expected '$1'"; }
 expect_err_has() { [[ $err == *"$1"* ]] || fail "$2: stderr '$err' lacks '$1'"; }
+# reason_for COMMAND...: the system's text that ends COMMAND's error message.
+reason_for() {
+  local message
+  message=$("$@" 2>&1 >/dev/null)
+  printf '%s' "${message##*: }"
+}
 
 # fill TEMPLATE VALUE...: sets $filled to TEMPLATE with its %s/%i placeholders
 # replaced left to right (no command substitution: it would eat line feeds).
@@ -60,7 +66,7 @@ expect_page() {
 
 # template NAME: sets $text to the template file's bytes, trailing line feeds
 # included (command substitution would drop them).
-template() { IFS= read -r -d '' text <"$MENULARK_TEST_DATA/templates/$1.txt" || true; }
+template() { IFS= read -r -d '' text <"$MENULARK_TEST_DATA_DIR/templates/$1.txt" || true; }
 template styled_head && styled_head=$text
 template styled_frame && styled_frame=$text
 template styled_entry && styled_entry=$text
@@ -69,13 +75,13 @@ template styled_tail && styled_tail=$text
 
 # expect_golden FILE NAME WHAT: FILE must be the expected page NAME.
 expect_golden() {
-  if ! cmp -s "$MENULARK_TEST_DATA/pages/$2.htm" "$1"; then
+  if ! cmp -s "$MENULARK_TEST_DATA_DIR/pages/$2.htm" "$1"; then
     fail "$3: $1 differs from pages/$2.htm"
-    cmp "$MENULARK_TEST_DATA/pages/$2.htm" "$1" >&2
+    cmp "$MENULARK_TEST_DATA_DIR/pages/$2.htm" "$1" >&2
   fi
 }
 
-items=$(<"$MENULARK_TEST_DATA/entries.tsv")$'\n'
+items=$(<"$MENULARK_TEST_DATA_DIR/entries.tsv")$'\n'
 
 mkdir -p "$work/cwd"
 
@@ -168,7 +174,34 @@ check_refused "empty input" "Please add the items first."
 input=$items
 check_refused "unknown field" 'unknown style field "colour"' --set colour=red
 check_refused "unknown option" "unknown option --bogus" --bogus
-check_refused "missing input file" "cannot read $work/absent.tsv" "$work/absent.tsv"
+check_refused "missing input file" "cannot read $work/absent.tsv: $(reason_for cat "$work/absent.tsv")" \
+  "$work/absent.tsv"
+
+# --- input that cannot be read: exit 2 with the system's reason
+input=$items
+check_refused "directory as input" \
+  "menulark-page: cannot read $work/cwd: $(reason_for cat "$work/cwd")" "$work/cwd"
+check_refused "I/O error while reading" \
+  "menulark-page: cannot read /proc/self/mem: $(reason_for cat /proc/self/mem)" /proc/self/mem
+"$MENULARK_PAGE" -o "$work/new.htm" <"$work/cwd" >"$work/stdout" 2>"$work/stderr"
+status=$? err=$(<"$work/stderr")
+expect_status 2 "directory as standard input"
+expect_err "menulark-page: cannot read standard input: $(reason_for cat "$work/cwd")" "directory as standard input"
+
+# --- standard output that cannot be written: exit 1, the page is written
+if [[ -c /dev/full ]]; then
+  full_reason=$(reason_for bash -c 'echo x >/dev/full')
+  printf '%s' "$items" >"$work/stdin"
+  for args in "--help" "-o $work/full.htm"; do
+    rm -f "$work/full.htm"
+    # shellcheck disable=SC2086 # the words of $args are the arguments
+    "$MENULARK_PAGE" $args <"$work/stdin" >/dev/full 2>"$work/stderr"
+    status=$? err=$(<"$work/stderr")
+    expect_status 1 "full standard output ($args)"
+    expect_err "menulark-page: cannot write to standard output: $full_reason" "full standard output ($args)"
+  done
+  expect_golden "$work/full.htm" simple "page written although standard output was full"
+fi
 
 # --- exit status 1: the file cannot be written
 input=$items
