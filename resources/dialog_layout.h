@@ -23,10 +23,11 @@ enum class ControlKind {
     Icon,         // the application icon at its own size
 };
 
-/// Control IDs of the main window and the About box.
+/// Control IDs of the main window, the About box and the entry editor.
 enum ControlId : int {
     IDC_LABEL = -1,  // labels without an ID
     IDC_OK = 1,
+    IDC_CANCEL = 2,
     IDC_BROWSER_PANE = 1000,
     IDC_TITLE = 1002,
     IDC_URL = 1003,
@@ -98,6 +99,8 @@ struct DialogLayout {
 const DialogLayout& MainWindowLayout();
 /// Template 100: the About box.
 const DialogLayout& AboutBoxLayout();
+/// Template 103: the entry editor of "&Edit entry...".
+const DialogLayout& EditEntryLayout();
 
 /// Everything from this vertical dialog unit down is the style panel.
 inline constexpr int kStylePanelTop = 178;

@@ -88,8 +88,21 @@ constexpr ControlSpec kAboutBoxControls[] = {
     {IDC_OK, ControlKind::DefaultPushButton, "OK", 178, 7, 50, 14},
 };
 
+// Template 103: one entry's three texts, labelled as in the main window.
+constexpr ControlSpec kEditEntryControls[] = {
+    {IDC_LABEL, ControlKind::Label, "Title:", 7, 9, 41, 9},
+    {IDC_TITLE, ControlKind::LongEdit, "", 52, 7, 201, 12},
+    {IDC_LABEL, ControlKind::Label, "URL:", 7, 25, 41, 9},
+    {IDC_URL, ControlKind::LongEdit, "", 52, 23, 201, 12},
+    {IDC_LABEL, ControlKind::Label, "Explanation:", 7, 41, 41, 9},
+    {IDC_EXPLANATION, ControlKind::LongEdit, "", 52, 39, 201, 12},
+    {IDC_OK, ControlKind::DefaultPushButton, "OK", 149, 59, 50, 14},
+    {IDC_CANCEL, ControlKind::PushButton, "Cancel", 203, 59, 50, 14},
+};
+
 constexpr DialogLayout kMainWindow{102, "Menulark", 427, 282, kMainWindowControls, std::size(kMainWindowControls)};
 constexpr DialogLayout kAboutBox{100, "About Menulark", 235, 55, kAboutBoxControls, std::size(kAboutBoxControls)};
+constexpr DialogLayout kEditEntry{103, "Edit entry", 260, 80, kEditEntryControls, std::size(kEditEntryControls)};
 
 }  // namespace
 
@@ -101,5 +114,6 @@ const ControlSpec* DialogLayout::Find(int id) const {
 
 const DialogLayout& MainWindowLayout() { return kMainWindow; }
 const DialogLayout& AboutBoxLayout() { return kAboutBox; }
+const DialogLayout& EditEntryLayout() { return kEditEntry; }
 
 }  // namespace menulark

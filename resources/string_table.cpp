@@ -55,10 +55,29 @@ constexpr StringEntry kStrings[] = {
     {204, "Title"},
     {205, "URL"},
     {206, "Explanation"},
+    {210, "&Open menu..."},
+    {211, "&Save menu"},
+    {212, "Save menu &as..."},
+    {213, "Save &page as..."},
+    {214, "&Edit entry..."},
+    {215, "Move entry &up"},
+    {216, "Move entry &down"},
+    {217, "Menu files (*.menu.json)|*.menu.json|JSON files (*.json)|*.json|All files|*"},
+    {218, "Web pages (*.htm;*.html)|*.htm;*.html|All files|*"},
+    {219, "The menu file could not be opened.\n\nFile: %s\nReason: %s"},
+    {220, "The menu file could not be saved.\n\nFile: %s\nReason: %s"},
+    {221, "The menu has changes that are not saved in a menu file. Save them?"},
+    {222, "&Save"},
+    {223, "Do&n't save"},
+    {224, "Cancel"},
+    {225, "Open menu"},
+    {226, "Save menu"},
+    {227, "Save page"},
 };
 
 constexpr int kIds[] = {
     101, 102, 105, 106, 107, 108, 109, 111, 112, 113, 115, 118, 120, 121, 200, 201, 202, 203, 204, 205, 206,
+    210, 211, 212, 213, 214, 215, 216, 217, 218, 219, 220, 221, 222, 223, 224, 225, 226, 227,
 };
 
 }  // namespace

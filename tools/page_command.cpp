@@ -24,6 +24,9 @@ std::string PageCommandUsage() {
         "Writes a page with a right-click menu. Reads the menu entries from FILE,\n"
         "or from standard input (no FILE, or -), one per line: title, URL and explanation,\n"
         "separated by tabs. Empty lines are skipped. Lines end in LF or CR LF.\n"
+        "FILE may also be a menu file (.menu.json, as the window saves it): its\n"
+        "entries and settings are used, and the options given here override them.\n"
+        "Input whose first line starts with { and holds no tab is read as a menu file.\n"
         "The input must be UTF-8; otherwise nothing is written and the message names\n"
         "the line and the first bad byte, counted from 1 within that line.\n"
         "An entry whose URL uses the javascript:, vbscript: or data: scheme can run\n"
@@ -35,6 +38,10 @@ std::string PageCommandUsage() {
         "  --no-scrollbar-colors  styled look without scroll-bar colours\n"
         "  --modern               write the menu as a page for current browsers\n"
         "                         (default: the classic page)\n"
+        "  --menu                 read the input as a menu file, whatever it looks like\n"
+        "  --save-menu FILE       write the menu file for the entries and options read\n"
+        "                         to FILE instead of a page (give -o or --open to write\n"
+        "                         the page as well)\n"
         "  --set FIELD=VALUE      set a style value (repeatable); FIELD is one of:\n";
     for (const StyleField& field : StyleFields()) {
         usage += "                           ";
@@ -49,8 +56,9 @@ std::string PageCommandUsage() {
         "  --open                 open the written page with the default program\n"
         "  --help                 show this text\n"
         "\n"
-        "Exit status: 0 written, 1 the page or the report on standard output could\n"
-        "not be written, 2 bad arguments, bad input or input that cannot be read.\n";
+        "Exit status: 0 written, 1 the page, the menu file or the report on standard\n"
+        "output could not be written, 2 bad arguments, bad input or input that cannot\n"
+        "be read.\n";
     return usage;
 }
 
@@ -75,12 +83,19 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
             options.modern = true;
         } else if (!onlyFiles && arg == "--open") {
             options.open = true;
-        } else if (!onlyFiles && (arg == "-o" || arg == "--set")) {
+        } else if (!onlyFiles && arg == "--menu") {
+            options.menuInput = true;
+        } else if (!onlyFiles && (arg == "-o" || arg == "--set" || arg == "--save-menu")) {
             if (i + 1 >= args.size()) return fail("option " + arg + " needs a value");
             const std::string& value = args[++i];
-            if (arg == "-o") {
-                if (value.empty()) return fail("option -o needs a file name");
-                options.outputPath = value;
+            if (arg == "-o" || arg == "--save-menu") {
+                if (value.empty()) return fail("option " + arg + " needs a file name");
+                if (arg == "-o") {
+                    options.outputPath = value;
+                    options.outputGiven = true;
+                } else {
+                    options.saveMenuPath = value;
+                }
                 continue;
             }
             size_t equals = value.find('=');
@@ -89,6 +104,7 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
             std::string* field = FindStyleField(options.style, name);
             if (!field) return fail("unknown style field \"" + name + "\" (see --help for the list)");
             *field = value.substr(equals + 1);
+            options.setValues.emplace_back(name, *field);
         } else if (!onlyFiles && arg.size() > 1 && arg[0] == '-') {
             return fail("unknown option " + arg);
         } else if (!onlyFiles && arg == "-") {
@@ -102,6 +118,13 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
         }
     }
     return {std::move(options), {}};
+}
+
+void ApplyOptionsToMenu(const PageCommandOptions& options, MenuDocument& menu) {
+    if (options.style.styledMode) menu.style.styledMode = true;
+    if (!options.style.scrollbarColors) menu.style.scrollbarColors = false;
+    if (options.modern) menu.flavor = PageFlavor::Modern;
+    for (const auto& [name, value] : options.setValues) *FindStyleField(menu.style, name) = value;
 }
 
 Parsed<MenuItemList> ParseMenuItems(const std::string& text, std::vector<size_t>* lineNumbers) {
@@ -213,26 +236,57 @@ int RunCommandSteps(const std::vector<std::string>& args, std::istream& in, Comm
         return kStatusUsage;
     }
 
-    std::vector<size_t> lineNumbers;
-    Parsed<MenuItemList> items = ParseMenuItems(input.bytes, &lineNumbers);
-    if (!items.value) {
-        err << "menulark-page: " << items.error << "\n";
-        return kStatusUsage;
+    const PageCommandOptions& chosen = *options.value;
+    MenuDocument menu;
+    // Where each entry came from, for the warnings below.
+    std::vector<std::string> places;
+    if (chosen.menuInput || LooksLikeMenuFile(input.bytes)) {
+        MenuFileRead read = ParseMenuFile(input.bytes);
+        if (!read.document) {
+            err << "menulark-page: " << chosen.inputPath.value_or("standard input") << ": " << read.error << "\n";
+            return kStatusUsage;
+        }
+        menu = std::move(*read.document);
+        ApplyOptionsToMenu(chosen, menu);
+        for (int row = 0; row < menu.entries.RowCount(); ++row)
+            places.push_back("/entries/" + std::to_string(row) + "/url");
+    } else {
+        std::vector<size_t> lineNumbers;
+        Parsed<MenuItemList> items = ParseMenuItems(input.bytes, &lineNumbers);
+        if (!items.value) {
+            err << "menulark-page: " << items.error << "\n";
+            return kStatusUsage;
+        }
+        menu.entries = std::move(*items.value);
+        menu.style = chosen.style;
+        menu.flavor = chosen.modern ? PageFlavor::Modern : PageFlavor::Classic;
+        for (size_t line : lineNumbers) places.push_back("line " + std::to_string(line));
     }
     // Such URLs are legitimate page actions when the author wrote them, and
     // script injection when the values came from someone else.
     size_t entry = 0;
-    for (const MenuItem& item : *items.value) {
+    for (const MenuItem& item : menu.entries) {
         std::string scheme = UrlScheme(item.url);
         if (IsScriptScheme(scheme))
-            err << "menulark-page: warning: line " << lineNumbers[entry] << ": the URL uses the " << scheme
+            err << "menulark-page: warning: " << places[entry] << ": the URL uses the " << scheme
                 << ": scheme, which can run script in the page\n";
         ++entry;
     }
 
-    const PageCommandOptions& chosen = *options.value;
-    PageRequest request{*items.value, chosen.style, chosen.modern ? PageFlavor::Modern : PageFlavor::Classic,
-                        chosen.outputPath, chosen.open};
+    if (chosen.saveMenuPath) {
+        WriteResult written = SaveMenuFile(*chosen.saveMenuPath, menu);
+        if (!written) {
+            err << "menulark-page: cannot write " << *chosen.saveMenuPath << ": " << written.reason << "\n";
+            return kStatusWriteFailed;
+        }
+        out << "Wrote " << *chosen.saveMenuPath << " (" << menu.entries.size() << " entries)\n";
+        if (!chosen.outputGiven && !chosen.open) return kStatusOk;
+    }
+    if (menu.entries.RowCount() == 0) {
+        err << "menulark-page: " << StringTableText(IDS_ADD_ITEMS_FIRST) << "\n";
+        return kStatusUsage;
+    }
+    PageRequest request{menu.entries, menu.style, menu.flavor, chosen.outputPath, chosen.open};
     CreateResult result = CreatePage(request, desktop);
     return result.outcome == CreateOutcome::Opened ? kStatusOk : kStatusWriteFailed;
 }

@@ -5,9 +5,11 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "page/create_page.h"
+#include "page/menu_file.h"
 #include "page/menu_item_list.h"
 #include "style/style_settings.h"
 
@@ -20,6 +22,11 @@ struct PageCommandOptions {
     bool modern = false;                   // the page for current browsers instead of the classic one
     bool open = false;
     bool help = false;
+    bool outputGiven = false;  // -o was given
+    bool menuInput = false;    // --menu: the input is a menu file, whatever it looks like
+    std::optional<std::string> saveMenuPath;  // --save-menu: where the menu file goes
+    // The --set values in the order given, laid over a menu file's style.
+    std::vector<std::pair<std::string, std::string>> setValues;
 };
 
 /// Result of a parse: either the value or a message for the user.
@@ -31,6 +38,10 @@ struct Parsed {
 
 /// Parses the arguments after the program name.
 Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& args);
+
+/// Lays the options given over a menu file's values: --styled,
+/// --no-scrollbar-colors, --modern and each --set.
+void ApplyOptionsToMenu(const PageCommandOptions& options, MenuDocument& menu);
 
 /// Parses tab-separated lines "title<TAB>url<TAB>explanation". Empty lines
 /// are skipped and a carriage return before a line feed is dropped. With

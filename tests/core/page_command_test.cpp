@@ -83,9 +83,19 @@ INSTANTIATE_TEST_SUITE_P(
                                {"-o", "out/page.htm", "--open"},
                                [](const PageCommandOptions& o) {
                                    EXPECT_EQ(o.outputPath, "out/page.htm");
+                                   EXPECT_TRUE(o.outputGiven);
                                    EXPECT_TRUE(o.open);
                                }},
                       ArgsCase{"Help", {"--help"}, [](const PageCommandOptions& o) { EXPECT_TRUE(o.help); }},
+                      ArgsCase{"MenuFileOptions",
+                               {"--menu", "--save-menu", "shop.menu.json", "--set", "fontSize=9"},
+                               [](const PageCommandOptions& o) {
+                                   EXPECT_TRUE(o.menuInput);
+                                   EXPECT_EQ(o.saveMenuPath, std::optional<std::string>("shop.menu.json"));
+                                   EXPECT_FALSE(o.outputGiven);
+                                   using Set = std::pair<std::string, std::string>;
+                                   EXPECT_EQ(o.setValues, (std::vector<Set>{{"fontSize", "9"}}));
+                               }},
                       ArgsCase{"InputFile",
                                {"items.tsv", "--styled"},
                                [](const PageCommandOptions& o) {
@@ -125,6 +135,8 @@ TEST(ParseArgsTest, RefusesWithAMessage) {
         {{"--set"}, "--set needs a value"},
         {{"-o"}, "-o needs a value"},
         {{"-o", ""}, "-o needs a file name"},
+        {{"--save-menu"}, "--save-menu needs a value"},
+        {{"--save-menu", ""}, "--save-menu needs a file name"},
         {{"--bogus"}, "unknown option --bogus"},
         {{"-x"}, "unknown option -x"},
         {{"a.tsv", "b.tsv"}, "more than one input file"},
@@ -331,7 +343,8 @@ TEST_F(PageCommandTest, HelpPrintsUsageWithEveryFieldAndWritesNothing) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out.rfind("Usage: menulark-page", 0), 0u);
-    for (const char* option : {"--styled", "--no-scrollbar-colors", "--set FIELD=VALUE", "-o FILE", "--open"})
+    for (const char* option : {"--styled", "--no-scrollbar-colors", "--set FIELD=VALUE", "-o FILE", "--open",
+                               "--menu", "--save-menu FILE"})
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
     for (const StyleField& field : StyleFields())
         EXPECT_NE(run.out.find(" " + std::string(field.name) + "\n"), std::string::npos) << field.name;
@@ -478,6 +491,110 @@ TEST_F(PageCommandTest, OpenerGetsAnAbsolutePathThatCannotBeAnOption) {
     ASSERT_EQ(g_opened.size(), 1u);
     EXPECT_EQ(g_opened[0].front(), '/') << g_opened[0];
     EXPECT_TRUE(std::filesystem::equivalent(g_opened[0], dir / "-dash.htm")) << g_opened[0];
+}
+
+// ---- menu files ----
+
+TEST_F(PageCommandTest, SavedMenuGivesThePageItsEntriesAndOptionsGive) {
+    const std::vector<std::string> options = {"--styled", "--modern", "--set", "fontColor=navy"};
+    std::vector<std::string> save = options;
+    save.insert(save.end(), {"--save-menu", dir / "shop.menu.json"});
+    CommandRun saved = RunCommand(save, kTwoItems);
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    // Only the menu file: no page without -o or --open.
+    EXPECT_EQ(saved.out, "Wrote " + (dir / "shop.menu.json") + " (2 entries)\n");
+
+    // Told apart by its content, from a file or from standard input.
+    CommandRun fromFile = RunCommand({dir / "shop.menu.json", "-o", dir / "page.htm"});
+    ASSERT_EQ(fromFile.status, 0) << fromFile.err;
+    EXPECT_EQ(ReadBytes(dir / "page.htm"), expected::Page("modern_styled_font_navy"));
+    CommandRun fromInput = RunCommand({"-o", dir / "input.htm"}, ReadBytes(dir / "shop.menu.json"));
+    ASSERT_EQ(fromInput.status, 0) << fromInput.err;
+    EXPECT_EQ(ReadBytes(dir / "input.htm"), expected::Page("modern_styled_font_navy"));
+
+    // Saving the menu and writing the page in one run.
+    CommandRun both = RunCommand({dir / "shop.menu.json", "--save-menu", dir / "copy.menu.json", "-o",
+                                  dir / "both.htm"});
+    ASSERT_EQ(both.status, 0) << both.err;
+    EXPECT_EQ(ReadBytes(dir / "copy.menu.json"), ReadBytes(dir / "shop.menu.json"));
+    EXPECT_EQ(ReadBytes(dir / "both.htm"), expected::Page("modern_styled_font_navy"));
+}
+
+TEST_F(PageCommandTest, OptionsOverrideTheMenuFilesValues) {
+    // The file is styled with a navy font; each run adds options. The page
+    // must be the one the same entries give with the file's options and then
+    // the added ones, as tab-separated input.
+    const std::vector<std::string> fileOptions = {"--styled", "--set", "fontColor=navy", "--set", "fontSize=9"};
+    std::vector<std::string> save = fileOptions;
+    save.insert(save.end(), {"--save-menu", dir / "file.menu.json"});
+    ASSERT_EQ(RunCommand(save, kTwoItems).status, 0);
+
+    const std::vector<std::vector<std::string>> added = {
+        {},
+        {"--modern"},
+        {"--no-scrollbar-colors"},
+        {"--set", "fontColor=red"},
+        {"--set", "fontSize=20", "--set", "borderStyle=dotted", "--set", "fontSize=12"},
+    };
+    for (const std::vector<std::string>& extra : added) {
+        SCOPED_TRACE(::testing::PrintToString(extra));
+        std::vector<std::string> fromFile = {dir / "file.menu.json", "-o", dir / "file.htm"};
+        fromFile.insert(fromFile.end(), extra.begin(), extra.end());
+        std::vector<std::string> fromItems = fileOptions;
+        fromItems.insert(fromItems.end(), extra.begin(), extra.end());
+        fromItems.insert(fromItems.end(), {"-o", dir / "items.htm"});
+        CommandRun file = RunCommand(fromFile);
+        CommandRun items = RunCommand(fromItems, kTwoItems);
+        ASSERT_EQ(file.status, 0) << file.err;
+        ASSERT_EQ(items.status, 0) << items.err;
+        EXPECT_EQ(ReadBytes(dir / "file.htm"), ReadBytes(dir / "items.htm"));
+    }
+}
+
+TEST_F(PageCommandTest, MenuFlagAndBadMenuFilesAreReportedWithThePlace) {
+    std::string menu = expected::DataFile("example.menu.json");
+    std::string tabbed = menu;
+    tabbed.insert(1, "\t");  // a tab on the first line: looks like entries
+    std::string emptyTitle = menu;
+    emptyTitle.replace(emptyTitle.find("\"Home\""), 6, "\"\"");
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        std::string input;
+        int status;
+        std::string errorPart;  // empty: written
+    };
+    const Case cases[] = {
+        {"tab on the first line read as entries", {}, tabbed, 2, "line 1: expected title, URL and explanation"},
+        {"the same with --menu", {"--menu"}, tabbed, 0, ""},
+        {"entries read as a menu file", {"--menu"}, kTwoItems, 2, "menulark-page: standard input: line 1, column 1"},
+        {"empty entry title", {}, emptyTitle, 2, "menulark-page: standard input: /entries/0/title"},
+        {"menu file to an unwritable place",
+         {"--save-menu", dir / "missing/x.menu.json"},
+         menu,
+         1,
+         "menulark-page: cannot write " + (dir / "missing/x.menu.json") + ": " + std::strerror(ENOENT)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(dir / "page.htm");
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {"-o", dir / "page.htm"});
+        CommandRun run = RunCommand(args, c.input);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        if (c.errorPart.empty()) {
+            EXPECT_EQ(run.err, "");
+            EXPECT_TRUE(std::filesystem::exists(dir / "page.htm"));
+        } else {
+            EXPECT_NE(run.err.find(c.errorPart), std::string::npos) << run.err;
+            EXPECT_FALSE(std::filesystem::exists(dir / "page.htm"));
+        }
+    }
+    // The file's own name is given when it is one.
+    WriteBytes(dir / "bad.menu.json", emptyTitle);
+    CommandRun named = RunCommand({dir / "bad.menu.json", "-o", dir / "page.htm"});
+    EXPECT_NE(named.err.find("menulark-page: " + (dir / "bad.menu.json") + ": /entries/0/title"), std::string::npos)
+        << named.err;
 }
 
 // Standard output that takes nothing, like a full disk.
