@@ -13,6 +13,7 @@
 
 #include "app/edit_entry_dlg.h"
 #include "app/menulark_app.h"
+#include "app/window_commands.h"
 #include "gui_fixture.h"
 #include "page/menu_file.h"
 #include "resources/string_table.h"
@@ -96,7 +97,7 @@ protected:
         EXPECT_FALSE(editor->IsShown());
         // What ShowModal gives for the button (a dialog that is not modal
         // keeps no return code).
-        return m_button == IDC_OK ? IDC_OK : wxID_CANCEL;
+        return m_button == IDC_OK ? static_cast<int>(IDC_OK) : static_cast<int>(wxID_CANCEL);
     }
 
 private:
@@ -182,6 +183,14 @@ TEST_F(MenuFileWindowTest, SavedMenuReopensAndGivesTheCommandTheWindowsPage) {
     EXPECT_EQ(ReadFile(sitePage), page);
     EXPECT_EQ(m_desktop.opened, std::vector<std::string>{sitePage});
     EXPECT_EQ(ReadFile(m_dir / "Popup.htm"), page);
+
+    // Save menu as (no key of its own): a second file, which the caption then names.
+    const std::string copy = PathOf("copy.menu.json");
+    wxCommandEvent saveAs(wxEVT_MENU, kSaveMenuAsCommand);
+    saveAs.SetEventObject(m_dialog);
+    wxTEST_DIALOG(m_dialog->GetEventHandler()->ProcessEvent(saveAs), wxExpectModal<wxFileDialog>(copy));
+    EXPECT_EQ(m_dialog->GetTitle(), "copy.menu.json - Menulark");
+    EXPECT_EQ(ReadFile(copy), ReadFile(menu));
 
     // Changed and reopened without saving: every control as the file has it.
     Toggle(IDC_ADVANCED);
