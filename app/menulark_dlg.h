@@ -12,7 +12,7 @@
 #include "page/create_page.h"
 #include "page/menu_item_list.h"
 #include "style/picker_logic.h"
-#include "style/style_settings.h"
+#include "page/style_settings.h"
 
 class wxButton;
 class wxCheckBox;
