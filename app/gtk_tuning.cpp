@@ -23,8 +23,7 @@ void ApplyCompactControlStyle() {
         "checkbutton { padding: 0; min-height: 0; }\n"
         "check { min-width: 12px; min-height: 12px; margin: 0 3px 0 0; }\n"
         "checkbutton.reversed check { margin: 0 0 0 3px; }\n"
-        "scrolledwindow.menulark-edit undershoot, scrolledwindow.menulark-edit overshoot { background: none; }\n"
-        "scrolledwindow.menulark-edit textview { padding: 2px 4px 0 4px; }\n";
+        "scrolledwindow.menulark-edit undershoot, scrolledwindow.menulark-edit overshoot { background: none; }\n";
     GtkCssProvider* provider = gtk_css_provider_new();
     gtk_css_provider_load_from_data(provider, kCss, -1, nullptr);
     gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(provider),
@@ -76,9 +75,14 @@ void FinishLongEdit(wxTextCtrl* edit) {
     gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(scrolled), GTK_SHADOW_IN);
     gtk_style_context_add_class(gtk_widget_get_style_context(scrolled), "menulark-edit");
     GtkWidget* view = gtk_bin_get_child(GTK_BIN(scrolled));
-    if (GTK_IS_TEXT_VIEW(view))
-        g_signal_connect(gtk_text_view_get_buffer(GTK_TEXT_VIEW(view)), "insert-text",
-                         G_CALLBACK(InsertAsOneLine), nullptr);
+    if (!GTK_IS_TEXT_VIEW(view)) return;
+    // The room around the text as margins, not as CSS padding: once the view
+    // has scrolled sideways GTK leaves the padding unpainted, a black bar.
+    gtk_text_view_set_left_margin(GTK_TEXT_VIEW(view), 4);
+    gtk_text_view_set_right_margin(GTK_TEXT_VIEW(view), 4);
+    gtk_text_view_set_top_margin(GTK_TEXT_VIEW(view), 2);
+    g_signal_connect(gtk_text_view_get_buffer(GTK_TEXT_VIEW(view)), "insert-text",
+                     G_CALLBACK(InsertAsOneLine), nullptr);
 #else
     edit->SetMaxLength(0);  // no limit of the control's own
 #endif
