@@ -4,7 +4,6 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
-#include <wx/filename.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
 #include <wx/odcombo.h>
@@ -12,6 +11,8 @@
 #include <wx/textctrl.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "app/about_box.h"
 #include "app/about_command.h"
@@ -326,7 +327,10 @@ void CMenularkDlg::OnPickListChanged(wxCommandEvent&) {
 
 void CMenularkDlg::OnHelpClicked(wxCommandEvent&) {
     std::string path = m_baseDirectory + "readme.htm";
-    if (!wxFileName::FileExists(FromCoreText(path))) {
+    // Checked under the path's own bytes: a file name converted for the
+    // toolkit depends on the locale.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) {
         m_desktop->ShowMessage(PageTemplates::Format(IDS_HELP_MISSING, {path}));
         return;
     }

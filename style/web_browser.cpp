@@ -5,6 +5,8 @@
 #include <wx/sizer.h>
 #include <wx/webview.h>
 
+#include "style/file_url.h"
+
 namespace menulark {
 
 wxBEGIN_EVENT_TABLE(CWebBrowser2, wxPanel)
@@ -40,7 +42,11 @@ void CWebBrowser2::Navigate(const std::string& path) {
     m_lastPage.clear();
     if (!EnsureWebView()) return;
     // The web engine wants a URL; the program deals in plain paths.
-    m_webView->LoadURL(wxFileSystem::FileNameToURL(wxFileName(wxString::FromUTF8(path.c_str()))));
+#ifdef __WXMSW__
+    m_webView->LoadURL(wxFileSystem::FileNameToURL(wxFileName(wxString(path.c_str(), wxConvLibc))));
+#else
+    m_webView->LoadURL(FileUrlOf(path));  // ASCII only
+#endif
 }
 
 void CWebBrowser2::ShowPage(const std::string& html) {
