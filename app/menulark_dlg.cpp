@@ -120,6 +120,7 @@ wxBEGIN_EVENT_TABLE(CMenularkDlg, wxDialog)
     EVT_CONTEXT_MENU(CMenularkDlg::OnContextMenu)
     EVT_CHAR_HOOK(CMenularkDlg::OnCharHook)
     EVT_CLOSE(CMenularkDlg::OnClose)
+    EVT_IDLE(CMenularkDlg::OnIdle)
 wxEND_EVENT_TABLE()
 
 CMenularkDlg::CMenularkDlg(const DialogEnvironment& environment)
@@ -294,6 +295,17 @@ void CMenularkDlg::OnAdvancedClicked(wxCommandEvent&) {
     int fullClientHeight = m_fullWindowRect.height - (GetSize().y - GetClientSize().y);
     SetClientSize(GetClientSize().x, WindowHeightFor(shown, fullClientHeight, m_scale));
     Raise();
+    // The colour pickers live in this panel: start the swatch's web engine
+    // now, so that the first pick need not wait for it, but only once the
+    // expanded window is drawn. A run that never expands never starts it.
+    if (shown && !BrowserPane()->HasWebView()) m_prepareBrowserWhenIdle = true;
+}
+
+void CMenularkDlg::OnIdle(wxIdleEvent& event) {
+    event.Skip();
+    if (!m_prepareBrowserWhenIdle) return;
+    m_prepareBrowserWhenIdle = false;
+    BrowserPane()->Prepare();
 }
 
 void CMenularkDlg::ShowPickListFor(int target) {
