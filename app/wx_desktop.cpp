@@ -5,12 +5,10 @@
 
 #ifdef __WXGTK__
 #include <glib.h>
-
-#include <filesystem>
-#include <system_error>
 #endif
 
 #include "app/text_conversion.h"
+#include "page/absolute_path.h"
 
 namespace menulark {
 
@@ -20,20 +18,18 @@ void WxDesktop::ShowMessage(const std::string& text) {
 
 void WxDesktop::OpenWithDefaultProgram(const std::string& path) {
     // Hands the file to the desktop and returns at once; the result is the
-    // desktop's business (it reports its own failures).
+    // desktop's business (it reports its own failures). An absolute path
+    // cannot be taken for an option by the program that opens it.
+    std::string absolute = AbsolutePath(path);
 #ifdef __WXGTK__
-    // The desktop's opener gets the file name as the system's own bytes
-    // (through wxString they would depend on the locale), as an absolute
-    // path, which it cannot take for an option.
-    std::error_code error;
-    std::string absolute = std::filesystem::absolute(std::filesystem::path(path), error).string();
-    if (error) absolute = path;
+    // The desktop's opener gets the file name as the system's own bytes;
+    // through wxString they would depend on the locale.
     gchar* argv[] = {const_cast<gchar*>("xdg-open"), absolute.data(), nullptr};
     GError* failure = nullptr;
     if (!g_spawn_async(nullptr, argv, nullptr, G_SPAWN_SEARCH_PATH, nullptr, nullptr, nullptr, &failure))
         g_error_free(failure);
 #else
-    wxLaunchDefaultApplication(FromCoreText(path));
+    wxLaunchDefaultApplication(FromCoreText(absolute));
 #endif
 }
 
