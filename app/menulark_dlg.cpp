@@ -112,7 +112,6 @@ wxBEGIN_EVENT_TABLE(CMenularkDlg, wxDialog)
     EVT_MENU(kHelpCommand, CMenularkDlg::OnHelpClicked)
     EVT_BUTTON(IDC_OK, CMenularkDlg::OnOk)
     EVT_MENU(kAboutCommand, CMenularkDlg::OnAboutCommand)
-    EVT_TEXT_ENTER(wxID_ANY, CMenularkDlg::OnTextEnter)
     EVT_TEXT(wxID_ANY, CMenularkDlg::OnTextChanged)
     EVT_CONTEXT_MENU(CMenularkDlg::OnContextMenu)
     EVT_CHAR_HOOK(CMenularkDlg::OnCharHook)
@@ -152,7 +151,7 @@ void CMenularkDlg::CreateLayout() {
 void CMenularkDlg::OpenWindow() {
     SetIcon(m_icon);
     m_fullWindowRect = GetRect();
-    SetClientSize(GetClientSize().x, GetClientSize().y - CollapseHeight(m_scale));
+    SetClientSize(GetClientSize().x, GetClientSize().y - CollapseHeight(MainWindowLayout(), m_scale));
 
     wxListCtrl* list = List();
     list->InsertColumn(0, Text(IDS_COLUMN_TITLE), wxLIST_FORMAT_LEFT, FromDIP(100));
@@ -288,7 +287,7 @@ void CMenularkDlg::OnAdvancedClicked(wxCommandEvent&) {
     // Only the height changes; the top-left corner stays where the author put it.
     bool shown = CheckBox(IDC_ADVANCED)->GetValue();
     int fullClientHeight = m_fullWindowRect.height - (GetSize().y - GetClientSize().y);
-    SetClientSize(GetClientSize().x, WindowHeightFor(shown, fullClientHeight, m_scale));
+    SetClientSize(GetClientSize().x, WindowHeightFor(MainWindowLayout(), shown, fullClientHeight, m_scale));
     Raise();
     // The colour pickers live in this panel: start the swatch's web engine
     // now, so that the first pick need not wait for it, but only once the
@@ -386,11 +385,6 @@ void CMenularkDlg::OnCharHook(wxKeyEvent& event) {
         return;
     }
     event.Skip();
-}
-
-void CMenularkDlg::OnTextEnter(wxCommandEvent&) {
-    // Taken here so that Enter in an edit box does not press "Ok/Cancel"
-    // and throw away the entered items.
 }
 
 void CMenularkDlg::OnTextChanged(wxCommandEvent& event) {

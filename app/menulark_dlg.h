@@ -11,8 +11,8 @@
 #include "app/window_geometry.h"
 #include "page/create_page.h"
 #include "page/menu_item_list.h"
-#include "style/picker_logic.h"
 #include "page/style_settings.h"
+#include "style/picker_logic.h"
 
 class wxButton;
 class wxCheckBox;
@@ -50,9 +50,6 @@ public:
 
     const MenuItemList& Items() const { return m_items; }
     const PickerState& Picker() const { return m_picker; }
-    const std::string& BaseDirectory() const { return m_baseDirectory; }
-    wxRect FullWindowRect() const { return m_fullWindowRect; }
-    int CollapsePixels() const { return CollapseHeight(m_scale); }
 
     /// The control with a layout ID (nullptr for an unknown ID).
     wxWindow* Control(int id) const;
@@ -87,7 +84,6 @@ private:
     void OnOk(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
     void OnCharHook(wxKeyEvent& event);
-    void OnTextEnter(wxCommandEvent& event);
     void OnTextChanged(wxCommandEvent& event);
     void OnContextMenu(wxContextMenuEvent& event);
     void OnAboutCommand(wxCommandEvent& event);

@@ -23,6 +23,13 @@ enum class ControlKind {
     Icon,         // the application icon at its own size
 };
 
+/// Resource IDs: the two window templates and the application icon.
+enum ResourceId : int {
+    IDD_ABOUTBOX = 100,
+    IDD_MENULARK_DIALOG = 102,
+    IDI_APP_ICON = 130,
+};
+
 /// Control IDs of the main window and the About box.
 enum ControlId : int {
     IDC_LABEL = -1,  // labels without an ID
@@ -87,6 +94,8 @@ struct DialogLayout {
     int width, height;  // dialog units
     const ControlSpec* controls;
     size_t count;
+    int panelTop = 0;        // dialog units: from here down is the style panel (0: no panel)
+    int collapsePixels = 0;  // how much shorter the window is with the panel cut off, at 96 dpi
 
     const ControlSpec* begin() const { return controls; }
     const ControlSpec* end() const { return controls + count; }
@@ -94,12 +103,9 @@ struct DialogLayout {
     const ControlSpec* Find(int id) const;
 };
 
-/// Template 102: the main window.
+/// IDD_MENULARK_DIALOG: the main window.
 const DialogLayout& MainWindowLayout();
-/// Template 100: the About box.
+/// IDD_ABOUTBOX: the About box.
 const DialogLayout& AboutBoxLayout();
-
-/// Everything from this vertical dialog unit down is the style panel.
-inline constexpr int kStylePanelTop = 178;
 
 }  // namespace menulark
