@@ -14,6 +14,7 @@
 #include <wx/textctrl.h>
 
 #include <filesystem>
+#include <system_error>
 
 #include "app/about_box.h"
 #include "app/about_command.h"
@@ -124,11 +125,11 @@ wxBEGIN_EVENT_TABLE(CMenularkDlg, wxDialog)
     EVT_MENU(kEditEntryCommand, CMenularkDlg::OnEditEntry)
     EVT_MENU(kMoveEntryUpCommand, CMenularkDlg::OnMoveEntryUp)
     EVT_MENU(kMoveEntryDownCommand, CMenularkDlg::OnMoveEntryDown)
-    EVT_TEXT_ENTER(wxID_ANY, CMenularkDlg::OnTextEnter)
     EVT_TEXT(wxID_ANY, CMenularkDlg::OnTextChanged)
     EVT_CONTEXT_MENU(CMenularkDlg::OnContextMenu)
     EVT_CHAR_HOOK(CMenularkDlg::OnCharHook)
     EVT_CLOSE(CMenularkDlg::OnClose)
+    EVT_IDLE(CMenularkDlg::OnIdle)
 wxEND_EVENT_TABLE()
 
 CMenularkDlg::CMenularkDlg(const DialogEnvironment& environment)
@@ -165,7 +166,7 @@ void CMenularkDlg::CreateLayout() {
 void CMenularkDlg::OpenWindow() {
     SetIcon(m_icon);
     m_fullWindowRect = GetRect();
-    SetClientSize(GetClientSize().x, GetClientSize().y - CollapseHeight(m_scale));
+    SetClientSize(GetClientSize().x, GetClientSize().y - CollapseHeight(MainWindowLayout(), m_scale));
 
     wxListCtrl* list = List();
     list->InsertColumn(0, Text(IDS_COLUMN_TITLE), wxLIST_FORMAT_LEFT, FromDIP(100));
@@ -528,8 +529,19 @@ void CMenularkDlg::OnAdvancedClicked(wxCommandEvent&) {
 void CMenularkDlg::ShowStylePanel(bool shown) {
     // Only the height changes; the top-left corner stays where the author put it.
     int fullClientHeight = m_fullWindowRect.height - (GetSize().y - GetClientSize().y);
-    SetClientSize(GetClientSize().x, WindowHeightFor(shown, fullClientHeight, m_scale));
+    SetClientSize(GetClientSize().x, WindowHeightFor(MainWindowLayout(), shown, fullClientHeight, m_scale));
     Raise();
+    // The colour pickers live in this panel: start the swatch's web engine
+    // now, so that the first pick need not wait for it, but only once the
+    // expanded window is drawn. A run that never expands never starts it.
+    if (shown && !BrowserPane()->HasWebView()) m_prepareBrowserWhenIdle = true;
+}
+
+void CMenularkDlg::OnIdle(wxIdleEvent& event) {
+    event.Skip();
+    if (!m_prepareBrowserWhenIdle) return;
+    m_prepareBrowserWhenIdle = false;
+    BrowserPane()->Prepare();
 }
 
 void CMenularkDlg::ShowPickListFor(int target) {
@@ -563,7 +575,10 @@ void CMenularkDlg::OnPickListChanged(wxCommandEvent&) {
 
 void CMenularkDlg::OnHelpClicked(wxCommandEvent&) {
     std::string path = m_baseDirectory + "readme.htm";
-    if (!wxFileName::FileExists(FromCoreText(path))) {
+    // Checked under the path's own bytes: a file name converted for the
+    // toolkit depends on the locale.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) {
         m_desktop->ShowMessage(PageTemplates::Format(IDS_HELP_MISSING, {path}));
         return;
     }
@@ -620,11 +635,6 @@ void CMenularkDlg::OnCharHook(wxKeyEvent& event) {
         return;
     }
     event.Skip();
-}
-
-void CMenularkDlg::OnTextEnter(wxCommandEvent&) {
-    // Taken here so that Enter in an edit box does not press "Ok/Cancel"
-    // and throw away the entered items.
 }
 
 void CMenularkDlg::OnTextChanged(wxCommandEvent& event) {

@@ -16,8 +16,8 @@
 #include "page/menu_file.h"
 #include "page/menu_file_state.h"
 #include "page/menu_item_list.h"
+#include "page/style_settings.h"
 #include "style/picker_logic.h"
-#include "style/style_settings.h"
 
 class wxButton;
 class wxCheckBox;
@@ -55,9 +55,6 @@ public:
 
     const MenuItemList& Items() const { return m_items; }
     const PickerState& Picker() const { return m_picker; }
-    const std::string& BaseDirectory() const { return m_baseDirectory; }
-    wxRect FullWindowRect() const { return m_fullWindowRect; }
-    int CollapsePixels() const { return CollapseHeight(m_scale); }
 
     /// The control with a layout ID (nullptr for an unknown ID).
     wxWindow* Control(int id) const;
@@ -122,7 +119,6 @@ private:
     void OnOk(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
     void OnCharHook(wxKeyEvent& event);
-    void OnTextEnter(wxCommandEvent& event);
     void OnTextChanged(wxCommandEvent& event);
     void OnContextMenu(wxContextMenuEvent& event);
     void OnAboutCommand(wxCommandEvent& event);
@@ -134,6 +130,7 @@ private:
     void OnMoveEntryUp(wxCommandEvent&) { MoveEntry(MoveDirection::Up); }
     void OnMoveEntryDown(wxCommandEvent&) { MoveEntry(MoveDirection::Down); }
     void OnPickListChanged(wxCommandEvent& event);
+    void OnIdle(wxIdleEvent& event);
 
     // One line each: the picker buttons.
     void OnPickFontSize(wxCommandEvent&) { ShowPickListFor(1); }
@@ -163,6 +160,7 @@ private:
     std::unique_ptr<Desktop> m_ownDesktop;
     Desktop* m_desktop = nullptr;
     std::unique_ptr<ColorSwatchPreview> m_swatch;
+    bool m_prepareBrowserWhenIdle = false;
     wxString m_applicationName;  // caption of the window's own questions
     MenuFileState m_file{MenuDocument{}};
     // Kept from the open file for the page and the next save; the window has

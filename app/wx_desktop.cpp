@@ -3,6 +3,10 @@
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 
+#ifdef __WXGTK__
+#include <glib.h>
+#endif
+
 #include "app/text_conversion.h"
 #include "page/absolute_path.h"
 
@@ -13,11 +17,24 @@ void WxDesktop::ShowMessage(const std::string& text) {
 }
 
 bool WxDesktop::OpenWithDefaultProgram(const std::string& path) {
-    // wx's launcher hands the file over and returns at once, where waiting
-    // for a helper program could hold the window; failures after the
-    // hand-over are the desktop's business (it reports its own). An absolute
-    // path cannot be taken for an option by the program that opens it.
-    return wxLaunchDefaultApplication(FromCoreText(AbsolutePath(path)));
+    // Hands the file to the desktop and returns at once, where waiting for
+    // the opener could hold the window; failures after the hand-over are the
+    // desktop's business (it reports its own). An absolute path cannot be
+    // taken for an option by the program that opens it.
+    std::string absolute = AbsolutePath(path);
+#ifdef __WXGTK__
+    // The desktop's opener gets the file name as the system's own bytes;
+    // through wxString they would depend on the locale.
+    gchar* argv[] = {const_cast<gchar*>("xdg-open"), absolute.data(), nullptr};
+    GError* failure = nullptr;
+    if (!g_spawn_async(nullptr, argv, nullptr, G_SPAWN_SEARCH_PATH, nullptr, nullptr, nullptr, &failure)) {
+        g_error_free(failure);
+        return false;
+    }
+    return true;
+#else
+    return wxLaunchDefaultApplication(FromCoreText(absolute));
+#endif
 }
 
 }  // namespace menulark

@@ -65,8 +65,9 @@ void CheckEntryList(const std::string& text) {
                 "the error does not start with \"" + prefix + "\": " + Printable(parsed.error));
         Require(parsed.error.size() > prefix.size() + 10, "the line error says nothing more than the line");
         if (expected.emptyField)
-            Require(parsed.error.find(StringTableText(IDS_FILL_ALL_BOXES)) != std::string::npos,
-                    "an empty field is not reported with message 102: " + Printable(parsed.error));
+            Require(
+                parsed.error.find(StringTableText(IDS_FILL_ALL_BOXES)) != std::string::npos,
+                "an empty field is not reported with the fill-all-boxes message: " + Printable(parsed.error));
         return;
     }
     if (expected.items.empty()) {

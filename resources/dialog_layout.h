@@ -23,6 +23,14 @@ enum class ControlKind {
     Icon,         // the application icon at its own size
 };
 
+/// Resource IDs: the window templates and the application icon.
+enum ResourceId : int {
+    IDD_ABOUTBOX = 100,
+    IDD_MENULARK_DIALOG = 102,
+    IDD_EDIT_ENTRY = 103,
+    IDI_APP_ICON = 130,
+};
+
 /// Control IDs of the main window, the About box and the entry editor.
 enum ControlId : int {
     IDC_LABEL = -1,  // labels without an ID
@@ -88,6 +96,8 @@ struct DialogLayout {
     int width, height;  // dialog units
     const ControlSpec* controls;
     size_t count;
+    int panelTop = 0;        // dialog units: from here down is the style panel (0: no panel)
+    int collapsePixels = 0;  // how much shorter the window is with the panel cut off, at 96 dpi
 
     const ControlSpec* begin() const { return controls; }
     const ControlSpec* end() const { return controls + count; }
@@ -95,14 +105,11 @@ struct DialogLayout {
     const ControlSpec* Find(int id) const;
 };
 
-/// Template 102: the main window.
+/// IDD_MENULARK_DIALOG: the main window.
 const DialogLayout& MainWindowLayout();
-/// Template 100: the About box.
+/// IDD_ABOUTBOX: the About box.
 const DialogLayout& AboutBoxLayout();
-/// Template 103: the entry editor of "&Edit entry...".
+/// IDD_EDIT_ENTRY: the entry editor of "&Edit entry...".
 const DialogLayout& EditEntryLayout();
-
-/// Everything from this vertical dialog unit down is the style panel.
-inline constexpr int kStylePanelTop = 178;
 
 }  // namespace menulark

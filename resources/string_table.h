@@ -26,7 +26,7 @@ enum StringId : int {
     IDS_WRITE_FAILED = 200,   // %s file, %s reason
     IDS_INSTALL_HINT = 201,   // appended when the program folder is read-only
     IDS_HELP_MISSING = 202,   // %s path of the help file
-    IDS_SELECTED_ITEM = 203,  // label 1055 before and after a selection
+    IDS_SELECTED_ITEM = 203,  // label IDC_SELECTED_ITEM before and after a selection
     IDS_COLUMN_TITLE = 204,
     IDS_COLUMN_URL = 205,
     IDS_COLUMN_EXPLANATION = 206,

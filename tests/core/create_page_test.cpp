@@ -34,12 +34,13 @@ MenuItemList TwoItems() {
     return list;
 }
 
-TEST(CreatePageTest, EmptyListShowsMessage108AndDoesNothingElse) {
+TEST(CreatePageTest, EmptyListSaysAddTheItemsFirstAndDoesNothingElse) {
     for (PageMode mode : {PageMode::Simple, PageMode::Styled}) {
         TempDir dir;
         RecordingDesktop desktop;
         MenuItemList none;
-        CreateResult result = CreatePage({none, InLook(mode), PageFlavor::Classic, dir / "Popup.htm"}, desktop);
+        CreateResult result =
+            CreatePage({none, InLook(mode), PageFlavor::Classic, dir / "Popup.htm"}, desktop);
         EXPECT_EQ(result.outcome, CreateOutcome::NoItems);
         EXPECT_EQ(desktop.messages, (std::vector<std::string>{"Please add the items first."}));
         EXPECT_TRUE(desktop.opened.empty());

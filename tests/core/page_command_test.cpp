@@ -176,7 +176,7 @@ TEST_P(ParseMenuItemsTest, ReadsTabSeparatedLines) {
     EXPECT_EQ(parsed.value->SelectedRow(), -1);
 }
 
-const std::string kFill102 = "Please make sure that all text boxes are filled out.";
+const std::string kFillAllBoxes = "Please make sure that all text boxes are filled out.";
 const std::string kTabsMessage = ": expected title, URL and explanation separated by two tabs";
 const std::string kCrOnlyMessage =
     ": the line ends are CR only (carriage returns without line feeds); end the lines with LF or CR LF";
@@ -192,10 +192,10 @@ INSTANTIATE_TEST_SUITE_P(
         ItemsCase{"CrLfLines", "A\tu\te\r\nB\tv\tf\r\n", {{"A", "u", "e"}, {"B", "v", "f"}}, ""},
         ItemsCase{"EmptyLinesSkipped", "\n\nA\tu\te\n\r\n\nB\tv\tf", {{"A", "u", "e"}, {"B", "v", "f"}}, ""},
         ItemsCase{"BlanksKeptAsTyped", " \t u \t\"q\" ", {{" ", " u ", "\"q\" "}}, ""},
-        ItemsCase{"EmptyTitle", "A\tu\te\n\tu\te\n", {}, "line 2: " + kFill102},
-        ItemsCase{"EmptyUrlAfterSkippedLines", "\n\nA\t\te\n", {}, "line 3: " + kFill102},
-        ItemsCase{"EmptyExplanation", "A\tu\t\n", {}, "line 1: " + kFill102},
-        ItemsCase{"OnlyTabs", "\t\t", {}, "line 1: " + kFill102},
+        ItemsCase{"EmptyTitle", "A\tu\te\n\tu\te\n", {}, "line 2: " + kFillAllBoxes},
+        ItemsCase{"EmptyUrlAfterSkippedLines", "\n\nA\t\te\n", {}, "line 3: " + kFillAllBoxes},
+        ItemsCase{"EmptyExplanation", "A\tu\t\n", {}, "line 1: " + kFillAllBoxes},
+        ItemsCase{"OnlyTabs", "\t\t", {}, "line 1: " + kFillAllBoxes},
         ItemsCase{"NoTab", "A\tu\te\njust a title\n", {}, "line 2" + kTabsMessage},
         ItemsCase{"OneTab", "A\tu\n", {}, "line 1" + kTabsMessage},
         ItemsCase{"ThreeTabs", "A\tu\te\tx\n", {}, "line 1" + kTabsMessage},

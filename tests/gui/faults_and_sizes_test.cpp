@@ -5,10 +5,10 @@
 
 #include "app/text_conversion.h"
 #include "gui_fixture.h"
-#include "tests/core/expected_pages.h"
 #include "page/page_generator.h"
 #include "page/text_file.h"
 #include "style/web_browser.h"
+#include "tests/core/expected_pages.h"
 
 namespace menulark::testing {
 namespace {
@@ -89,7 +89,7 @@ using LargeInputTest = MainWindowTest;
 TEST_F(LargeInputTest, MegabyteValuesArriveWhole) {
     const size_t kMegabyte = 1 << 20;
     wxString title(wxT('t'), kMegabyte), url("http://example.com/" + wxString(wxT('u'), kMegabyte)),
-        explanation(wxString::FromUTF8("é") + wxString(wxT('e'), kMegabyte));
+        explanation(FromCoreText("é") + wxString(wxT('e'), kMegabyte));
     AddItem(title, url, explanation);
     ASSERT_EQ(m_dialog->Items().RowCount(), 1);
     EXPECT_EQ(m_dialog->Items().Row(0).title.size(), kMegabyte);
@@ -99,14 +99,14 @@ TEST_F(LargeInputTest, MegabyteValuesArriveWhole) {
     Click(IDC_CREATE);
     using expected::Fill;
     std::string explanationBytes = ToCoreText(explanation);
-    std::string page = expected::kStyledHead +
-                       Fill(expected::kStyledFrame, {"200", "75", "lightsteelblue", "darkblue", "600", "14",
-                                                     "MS Sans Serif", "1", "groove", "lightsteelblue", "steelblue",
-                                                     "lightsteelblue", "lightslategray", "darkblue"}) +
-                       Fill(expected::kStyledEntry, {explanationBytes, url.ToStdString(), "2", "red",
-                                                     "lightsteelblue", "1", "groove", "lightsteelblue",
-                                                     title.ToStdString()}) +
-                       expected::kStyledClose + expected::kStyledTail;
+    std::string page =
+        expected::kStyledHead +
+        Fill(expected::kStyledFrame,
+             {"200", "75", "lightsteelblue", "darkblue", "600", "14", "MS Sans Serif", "1", "groove",
+              "lightsteelblue", "steelblue", "lightsteelblue", "lightslategray", "darkblue"}) +
+        Fill(expected::kStyledEntry, {explanationBytes, ToCoreText(url), "2", "red", "lightsteelblue", "1",
+                                      "groove", "lightsteelblue", ToCoreText(title)}) +
+        expected::kStyledClose + expected::kStyledTail;
     EXPECT_EQ(ReadFile(m_dir / "Popup.htm"), expected::OnDisk(page));
 }
 
@@ -128,7 +128,8 @@ TEST_F(LargeInputTest, TenThousandRowsStayInStepAndMakeOnePage) {
     std::string entry = expected::Fill(expected::kSimpleEntry, {"An entry", "http://example.com/", "Entry"});
     std::string rows;
     for (int i = 0; i < 9999; ++i) rows += entry;
-    EXPECT_EQ(page, expected::OnDisk(expected::Fill(expected::kSimpleHead, {"76"}) + rows + expected::kSimpleTail));
+    EXPECT_EQ(page,
+              expected::OnDisk(expected::Fill(expected::kSimpleHead, {"76"}) + rows + expected::kSimpleTail));
     size_t entries = 0;
     for (size_t at = page.find(">Entry</div>"); at != std::string::npos;
          at = page.find(">Entry</div>", at + 1))

@@ -6,12 +6,13 @@
 
 #include "app/about_box.h"
 #include "app/about_command.h"
+#include "app/text_conversion.h"
 #include "gui_fixture.h"
-#include "tests/core/expected_pages.h"
 #include "page/modern_page.h"
 #include "page/page_generator.h"
 #include "page/text_file.h"
 #include "resources/string_table.h"
+#include "tests/core/expected_pages.h"
 
 namespace menulark::testing {
 namespace {
@@ -110,7 +111,7 @@ TEST_F(MainWindowTest, AdvancedSettingExpandsAndCollapsesWithoutMovingTheWindow)
     EXPECT_EQ(Get<wxTextCtrl>(IDC_FONT_COLOR)->GetValue(), "navy");
 }
 
-TEST_F(MainWindowTest, AddRefusesEmptyBoxesWithMessage102AndKeepsTheirText) {
+TEST_F(MainWindowTest, AddRefusesEmptyBoxesWithTheFillAllBoxesMessageAndKeepsTheirText) {
     struct Case {
         const char *title, *url, *explanation;
     } refused[] = {{"", "http://a", "x"}, {"T", "", "x"}, {"T", "http://a", ""}};
@@ -127,15 +128,15 @@ TEST_F(MainWindowTest, AddRefusesEmptyBoxesWithMessage102AndKeepsTheirText) {
 TEST_F(MainWindowTest, AddedRowsShowTheItemsInOrderAndTwiceAddsTwice) {
     AddItem(" ", "http://", "blank title");
     Click(IDC_ADD_MENU);
-    AddItem(wxString::FromUTF8("Café"), "http://b", "B");
+    AddItem(FromCoreText("Café"), "http://b", "B");
     auto* list = Get<wxListCtrl>(IDC_MENU_LIST);
     ASSERT_EQ(list->GetItemCount(), 3);
     ASSERT_EQ(m_dialog->Items().RowCount(), 3);
     for (int r = 0; r < 3; ++r) {
         const MenuItem& item = m_dialog->Items().Row(r);
-        EXPECT_EQ(list->GetItemText(r, 0), wxString::FromUTF8(item.title.c_str()));
-        EXPECT_EQ(list->GetItemText(r, 1), wxString::FromUTF8(item.url.c_str()));
-        EXPECT_EQ(list->GetItemText(r, 2), wxString::FromUTF8(item.explanation.c_str()));
+        EXPECT_EQ(list->GetItemText(r, 0), FromCoreText(item.title));
+        EXPECT_EQ(list->GetItemText(r, 1), FromCoreText(item.url));
+        EXPECT_EQ(list->GetItemText(r, 2), FromCoreText(item.explanation));
     }
     EXPECT_EQ(m_dialog->Items().Row(0), m_dialog->Items().Row(1));
     EXPECT_EQ(m_dialog->Items().Row(2).title, "Caf\xc3\xa9");  // UTF-8 bytes reach the core

@@ -10,6 +10,7 @@
 
 #include "app/about_box.h"
 #include "app/about_command.h"
+#include "app/text_conversion.h"
 #include "gui_fixture.h"
 #include "page/modern_page.h"
 #include "page/page_generator.h"
@@ -41,7 +42,7 @@ protected:
                                            "Say \"hi\"",
                                            "<b>bold</b>",
                                            "%s %n %i %%",
-                                           wxString::FromUTF8("Café ñ 日本"),
+                                           FromCoreText("Café ñ 日本"),
                                            "it's",
                                            "</script><script>alert(1)</script>",
                                            "a\tb",
@@ -60,9 +61,9 @@ protected:
         ASSERT_EQ(list->GetItemCount(), items.RowCount());
         for (int r = 0; r < items.RowCount(); ++r) {
             const MenuItem& item = items.Row(r);
-            ASSERT_EQ(list->GetItemText(r, 0), wxString::FromUTF8(item.title.c_str()));
-            ASSERT_EQ(list->GetItemText(r, 1), wxString::FromUTF8(item.url.c_str()));
-            ASSERT_EQ(list->GetItemText(r, 2), wxString::FromUTF8(item.explanation.c_str()));
+            ASSERT_EQ(list->GetItemText(r, 0), FromCoreText(item.title));
+            ASSERT_EQ(list->GetItemText(r, 1), FromCoreText(item.url));
+            ASSERT_EQ(list->GetItemText(r, 2), FromCoreText(item.explanation));
         }
         wxString label = Get<wxStaticText>(IDC_SELECTED_ITEM)->GetLabel();
         wxString expected = items.SelectedRow() < 0 ? wxString("Selected item:")
@@ -186,7 +187,8 @@ protected:
                 if (HasFatalFailure()) return;
                 ASSERT_EQ(Get<wxTextCtrl>(target.editId)->GetValue(), entry);
                 if (target.list == PickList::Color) {
-                    ASSERT_EQ(ReadFile(m_dir / "colorFile.htm"), WithCrLf(BuildSwatchPage(entry.ToStdString())));
+                    ASSERT_EQ(ReadFile(m_dir / "colorFile.htm"),
+                              WithCrLf(BuildSwatchPage(ToCoreText(entry))));
                 }
                 CheckInvariants("pick");
                 break;
