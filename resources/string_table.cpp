@@ -55,10 +55,13 @@ constexpr StringEntry kStrings[] = {
     {204, "Title"},
     {205, "URL"},
     {206, "Explanation"},
+    {230, "The font colour %s on the background colour %s has a contrast of only %s:1; text needs at least 4.5:1."},
+    {231, "The font colour %s on the highlight colour %s has a contrast of only %s:1; text needs at least 4.5:1."},
+    {232, "Copy &page code"},
 };
 
 constexpr int kIds[] = {
-    101, 102, 105, 106, 107, 108, 109, 111, 112, 113, 115, 118, 120, 121, 200, 201, 202, 203, 204, 205, 206,
+    101, 102, 105, 106, 107, 108, 109, 111, 112, 113, 115, 118, 120, 121, 200, 201, 202, 203, 204, 205, 206, 230, 231, 232,
 };
 
 }  // namespace

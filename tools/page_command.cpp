@@ -3,11 +3,13 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <cctype>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <sstream>
 
+#include "page/contrast.h"
 #include "page/modern_page.h"
 #include "page/text_file.h"
 #include "resources/string_table.h"
@@ -29,6 +31,12 @@ std::string PageCommandUsage() {
         "  --no-scrollbar-colors  styled look without scroll-bar colours\n"
         "  --modern               write the menu as a page for current browsers\n"
         "                         (default: the classic page)\n"
+        "  --snippet              with --modern: write only what goes into a page of\n"
+        "                         your own: one style element, the menu, one script\n"
+        "  --target SELECTOR      with --snippet: open the menu on the elements that\n"
+        "                         match this CSS selector (default: the whole page)\n"
+        "  --label TEXT           with --modern: the menu's accessible name (default: Menu)\n"
+        "  --lang CODE            with --modern: the language of the page (default: en)\n"
         "  --set FIELD=VALUE      set a style value (repeatable); FIELD is one of:\n";
     for (const StyleField& field : StyleFields()) {
         usage += "                           ";
@@ -44,6 +52,19 @@ std::string PageCommandUsage() {
     return usage;
 }
 
+namespace {
+
+// A language tag's form (BCP 47): letters, digits and hyphens, starting with
+// a letter; the page takes it as its lang attribute.
+bool IsLanguageCode(const std::string& value) {
+    if (value.size() > 35 || !std::isalpha(static_cast<unsigned char>(value[0]))) return false;
+    for (char c : value)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') return false;
+    return value.back() != '-';
+}
+
+}  // namespace
+
 Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& args) {
     PageCommandOptions options;
     auto fail = [](std::string message) {
@@ -51,6 +72,8 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
     };
     bool onlyFiles = false;
     bool readsStandardInput = false;
+    std::string modernOnly;  // the first option that only the modern page knows
+    bool targetGiven = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (!onlyFiles && arg == "--") {
@@ -65,9 +88,23 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
             options.modern = true;
         } else if (!onlyFiles && arg == "--open") {
             options.open = true;
-        } else if (!onlyFiles && (arg == "-o" || arg == "--set")) {
+        } else if (!onlyFiles && arg == "--snippet") {
+            options.page.snippet = true;
+        } else if (!onlyFiles && (arg == "-o" || arg == "--set" || arg == "--target" || arg == "--label" ||
+                                  arg == "--lang")) {
             if (i + 1 >= args.size()) return fail("option " + arg + " needs a value");
             const std::string& value = args[++i];
+            if (arg == "--target" || arg == "--label" || arg == "--lang") {
+                if (value.empty()) return fail("option " + arg + " needs a value");
+                if (arg == "--lang" && !IsLanguageCode(value))
+                    return fail("--lang takes a language code such as en or pt-BR, got \"" + value + "\"");
+                if (arg == "--target") options.page.target = value;
+                if (arg == "--label") options.page.label = value;
+                if (arg == "--lang") options.page.lang = value;
+                if (modernOnly.empty()) modernOnly = arg;
+                targetGiven = targetGiven || arg == "--target";
+                continue;
+            }
             if (arg == "-o") {
                 if (value.empty()) return fail("option -o needs a file name");
                 options.outputPath = value;
@@ -91,6 +128,9 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
             options.inputPath = arg;
         }
     }
+    if (options.page.snippet && modernOnly.empty()) modernOnly = "--snippet";
+    if (!modernOnly.empty() && !options.modern) return fail("option " + modernOnly + " needs --modern");
+    if (targetGiven && !options.page.snippet) return fail("option --target needs --snippet");
     return {std::move(options), {}};
 }
 
@@ -168,8 +208,12 @@ int RunPageCommand(const std::vector<std::string>& args, std::istream& in, std::
     const StyleSettings& style = options.value->style;
     PageMode mode = style.styledMode ? PageMode::Styled : PageMode::Simple;
     const std::string& path = options.value->outputPath;
-    std::string page = options.value->modern ? BuildModernPage(*items.value, mode, style)
+    std::string page = options.value->modern ? BuildModernPage(*items.value, mode, style, options.value->page)
                                              : BuildPage(*items.value, mode, style);
+    // Colours that are hard to read do not stop the page: the author decides.
+    if (options.value->modern && mode == PageMode::Styled)
+        for (const LowContrast& problem : FindLowContrast(style))
+            err << "menulark-page: warning: " << LowContrastMessage(problem) << "\n";
     WriteResult written = WriteTextFile(path, page);
     if (!written) {
         err << "menulark-page: cannot write " << path << ": " << written.reason << "\n";

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "page/menu_item_list.h"
+#include "page/modern_page.h"
 #include "page/page_generator.h"
 #include "style/style_settings.h"
 
@@ -18,6 +19,7 @@ struct PageCommandOptions {
     std::string outputPath = "Popup.htm";
     std::optional<std::string> inputPath;  // standard input when empty
     bool modern = false;                   // the page for current browsers instead of the classic one
+    ModernPageOptions page;                // modern only: label, language, snippet and its target
     bool open = false;
     bool help = false;
 };
