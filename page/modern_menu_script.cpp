@@ -78,6 +78,23 @@ constexpr std::string_view kScript = R"JS((function () {
     return { left: 0, top: 0, width: d.clientWidth, height: d.clientHeight };
   }
 
+  // The menu's largest size. A closed menu keeps its layout, so that opening
+  // it only moves it; a new limit lays out every entry again, so it is set
+  // only when the visible area has changed.
+  var limits = { width: "", height: "" };
+  function limitTo(area) {
+    var width = Math.floor(area.width) + "px";
+    var height = Math.floor(area.height) + "px";
+    if (width !== limits.width) menu.style.setProperty("--mlk-max-width", limits.width = width);
+    if (height !== limits.height) menu.style.setProperty("--mlk-max-height", limits.height = height);
+  }
+  limitTo(visibleArea());
+  // Lays the entries out once now, while the page loads, rather than at the
+  // first opening.
+  menu.style.contentVisibility = "visible";
+  menu.getBoundingClientRect();
+  menu.style.contentVisibility = "";
+
   // The start of a box of `size` on one axis between `low` and `high`:
   // `preferred` where it fits, else `flipped` (the other side of the
   // pointer), else shifted from `preferred` only as far as needed.
@@ -92,11 +109,11 @@ constexpr std::string_view kScript = R"JS((function () {
   function openAt(x, y) {
     if (!isOpen()) returnFocus = document.activeElement;
     var area = visibleArea();
-    menu.style.setProperty("--mlk-max-width", Math.floor(area.width) + "px");
-    menu.style.setProperty("--mlk-max-height", Math.floor(area.height) + "px");
+    limitTo(area);
     menu.style.left = "0px";
     menu.style.top = "0px";
     menu.hidden = false;
+    menu.removeAttribute("aria-hidden");
     menu.scrollTop = 0;
     var box = menu.getBoundingClientRect();
     var rtl = getComputedStyle(menu).direction === "rtl";
@@ -109,6 +126,7 @@ constexpr std::string_view kScript = R"JS((function () {
   function close(restoreFocus) {
     if (!isOpen()) return;
     menu.hidden = true;
+    menu.setAttribute("aria-hidden", "true");
     usingKeys(false);
     var target = returnFocus;
     returnFocus = null;

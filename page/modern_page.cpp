@@ -15,10 +15,14 @@ namespace {
 
 // What both looks share: a fixed box never larger than the visible area
 // (the script sets the two limits when it opens), scrolling inside, and
-// rows at least 24 px tall that grow with their text.
+// rows at least 24 px tall that grow with their text. Closed, it keeps its
+// layout: content-visibility skips its entries (no painting, no focus, not
+// in the accessibility tree) without discarding them, and the empty box
+// waits off screen. Opening a long menu then lays nothing out anew, where
+// display or visibility would restyle every entry.
 constexpr std::string_view kBaseCss =
     R"(& { position: fixed; left: 0; top: 0; z-index: 2147483647; box-sizing: border-box; margin: 0; max-width: var(--mlk-max-width, 100vw); max-height: var(--mlk-max-height, 100vh); overflow-x: hidden; overflow-y: auto; overscroll-behavior: contain; text-align: start; cursor: default; user-select: none; -webkit-user-select: none; -webkit-touch-callout: none; }
-&[hidden] { display: none; }
+&[hidden] { display: block; content-visibility: hidden; opacity: 0; transform: translateX(-200vw); }
 &:focus { outline: none; }
 & a { display: block; box-sizing: border-box; min-height: 24px; color: inherit; text-decoration: none; white-space: nowrap; overflow: hidden; text-overflow: ellipsis; }
 & a:focus { outline: none; }
@@ -155,7 +159,7 @@ void AppendEntry(std::string& page, const MenuItem& item) {
     page += EscapeHtmlAttribute(item.url);
     page += "\" title=\"";
     page += EscapeHtmlAttribute(item.explanation);
-    page += "\" role=\"menuitem\" dir=\"auto\">";
+    page += "\" role=\"menuitem\" tabindex=\"-1\" dir=\"auto\">";
     page += EscapeHtmlText(item.title);
     page += "</a>\n";
 }
@@ -224,7 +228,7 @@ std::string BuildModernPage(const MenuItemList& items, PageMode mode, const Styl
         page += EscapeHtmlAttribute(options.label);
         page += "\" lang=\"";
         page += EscapeHtmlAttribute(options.lang);
-        page += "\" tabindex=\"-1\" data-target=\"";
+        page += "\" tabindex=\"-1\" aria-hidden=\"true\" data-target=\"";
         page += EscapeHtmlAttribute(options.target);
         page += "\" hidden>\n";
         AppendEntriesAndScript(page, items);
@@ -237,7 +241,7 @@ std::string BuildModernPage(const MenuItemList& items, PageMode mode, const Styl
     AppendStyleSheet(page, mode, style, "#menu");
     page += kPageBodyStart;
     page += EscapeHtmlAttribute(options.label);
-    page += "\" tabindex=\"-1\" hidden>\n";
+    page += "\" tabindex=\"-1\" aria-hidden=\"true\" hidden>\n";
     AppendEntriesAndScript(page, items);
     page += kPageEnd;
     return page;

@@ -99,6 +99,11 @@ async function openPage(url, inContext = context) {
 }
 
 const menu = (page) => page.locator('[role="menu"]');
+// Whether the menu is open and on screen (closed, it waits off screen, unseen).
+const isShown = (locator) => locator.evaluate((m) => {
+  const r = m.getBoundingClientRect();
+  return !m.hidden && getComputedStyle(m).opacity === '1' && r.right > 0 && r.bottom > 0 && r.left < innerWidth && r.top < innerHeight;
+});
 const items = (page) => page.locator('[role="menu"] > a[role="menuitem"]');
 const focusedItemIndex = (page) =>
   page.evaluate(() => [...document.querySelectorAll('[role="menuitem"]')].indexOf(document.activeElement));
@@ -132,8 +137,10 @@ for (const [look, { args, highlight }] of Object.entries(LOOKS)) {
       const { page, problems } = await openPage(url);
       assert.equal(await page.title(), 'Right-click menu');
       assert.match(await page.locator('body').innerText(), /Right-click on the body\. On a touch screen, press and hold\./);
-      assert.equal(await menu(page).isVisible(), false);
+      assert.equal(await isShown(menu(page)), false);
       assert.equal(await items(page).count(), ENTRIES.length);
+      await page.keyboard.press('Tab');
+      assert.equal(await page.evaluate(() => document.activeElement.getAttribute('role')), null, 'Tab reaches no entry of the closed menu');
       assert.deepEqual(problems, []);
       await page.close();
     });
@@ -142,7 +149,7 @@ for (const [look, { args, highlight }] of Object.entries(LOOKS)) {
       const { page, problems } = await openPage(url);
       await watchContextMenu(page);
       await page.mouse.click(200, 150, { button: 'right' });
-      assert.equal(await menu(page).isVisible(), true);
+      assert.equal(await isShown(menu(page)), true);
       const box = await menu(page).boundingBox();
       assert.equal(box.x, 215);
       assert.equal(box.y, 150);
@@ -162,7 +169,7 @@ for (const [look, { args, highlight }] of Object.entries(LOOKS)) {
       await page.mouse.click(300, 200, { button: 'right' });
       await page.keyboard.up('Shift');
       assert.deepEqual(await page.evaluate(() => window.lastContextMenu), { prevented: false });
-      assert.equal(await menu(page).isVisible(), false);
+      assert.equal(await isShown(menu(page)), false);
       assert.deepEqual(problems, []);
       await page.close();
     });
@@ -207,7 +214,7 @@ for (const [look, { args, highlight }] of Object.entries(LOOKS)) {
       }
       const background = await page.evaluate(() => getComputedStyle(document.activeElement).backgroundColor);
       assert.equal(background, highlight, 'the focused entry shows the highlight colour');
-      assert.equal(await menu(page).isVisible(), true, 'keys did not scroll the page and close the menu');
+      assert.equal(await isShown(menu(page)), true, 'keys did not scroll the page and close the menu');
       await page.keyboard.press('Enter');
       await page.waitForURL(new URL(ENTRIES[1].url, url).href);
       assert.deepEqual(problems, []);
@@ -238,7 +245,7 @@ for (const [look, { args, highlight }] of Object.entries(LOOKS)) {
         });
         const probe = await page.locator('#probe').boundingBox();
         await page.keyboard.press(key);
-        assert.equal(await menu(page).isVisible(), true);
+        assert.equal(await isShown(menu(page)), true);
         assert.equal(await focusedItemIndex(page), 0, 'the first entry has the focus');
         const box = await menu(page).boundingBox();
         assert.ok(Math.abs(box.x - (probe.x + 15)) < 1 && Math.abs(box.y - (probe.y + probe.height)) < 1,
@@ -248,7 +255,7 @@ for (const [look, { args, highlight }] of Object.entries(LOOKS)) {
         await page.keyboard.press('ArrowDown');
         assert.equal(await focusedItemIndex(page), 1);
         await page.keyboard.press('Escape');
-        assert.equal(await menu(page).isVisible(), false);
+        assert.equal(await isShown(menu(page)), false);
         assert.equal(await page.evaluate(() => document.activeElement.id), 'probe');
         assert.deepEqual(problems, []);
         await page.close();
@@ -260,7 +267,7 @@ for (const [look, { args, highlight }] of Object.entries(LOOKS)) {
       await page.mouse.click(200, 150, { button: 'right' });
       await page.keyboard.press('ArrowDown');
       await page.keyboard.press('Escape');
-      assert.equal(await menu(page).isVisible(), false);
+      assert.equal(await isShown(menu(page)), false);
       assert.equal(await page.evaluate(() => document.activeElement === document.body), true);
       await page.close();
     });
@@ -276,7 +283,7 @@ for (const [look, { args, highlight }] of Object.entries(LOOKS)) {
         const { page, problems } = await openPage(url);
         await page.evaluate(() => { document.body.style.minHeight = '3000px'; });  // room to scroll
         await page.mouse.click(200, 150, { button: 'right' });
-        assert.equal(await menu(page).isVisible(), true);
+        assert.equal(await isShown(menu(page)), true);
         await close(page);
         await page.waitForFunction(() => document.querySelector('[role="menu"]').hidden, null, { timeout: 2000 });
         assert.deepEqual(problems, []);
@@ -292,7 +299,7 @@ for (const [look, { args, highlight }] of Object.entries(LOOKS)) {
         m.scrollTop = 10;  // scrolling the frame itself is no page scroll
       });
       await page.waitForTimeout(100);
-      assert.equal(await menu(page).isVisible(), true);
+      assert.equal(await isShown(menu(page)), true);
       await page.close();
     });
 
@@ -311,7 +318,7 @@ for (const [look, { args, highlight }] of Object.entries(LOOKS)) {
       assert.equal(await page.evaluate(() => document.querySelectorAll('b').length), 0);
       assert.equal(await page.evaluate(() => window.pwned), undefined);
       assert.equal(await page.locator('body').isVisible(), true);
-      assert.equal(await menu(page).isVisible(), true);
+      assert.equal(await isShown(menu(page)), true);
       assert.deepEqual(problems, []);
       await page.close();
     });
@@ -379,18 +386,20 @@ describe('modern page on touch screens', () => {
     await touch('touchMove', 230, 150);
     await page.waitForTimeout(700);
     await touch('touchEnd');
-    assert.equal(await menu(page).isVisible(), false);
+    assert.equal(await isShown(menu(page)), false);
 
     // A long press, with the context menu event some devices send as well.
     await touch('touchStart', 200, 150);
     await page.waitForTimeout(250);
     await contextMenuAt(page, 200, 150);
     await page.waitForTimeout(450);
-    assert.equal(await menu(page).isVisible(), true, 'open while the finger is down');
+    assert.equal(await isShown(menu(page)), true, 'open while the finger is down');
+    await page.keyboard.press('ArrowDown');
     await contextMenuAt(page, 200, 150);
+    assert.equal(await focusedItemIndex(page), 0, 'a late context menu event does not open the menu again');
     await touch('touchEnd');
     await page.waitForTimeout(100);
-    assert.equal(await menu(page).isVisible(), true, 'still open after the finger is lifted');
+    assert.equal(await isShown(menu(page)), true, 'still open after the finger is lifted');
     assert.equal(await page.evaluate(() => window.opens), 1);
     const box = await menu(page).boundingBox();
     assert.deepEqual([box.x, box.y], [215, 150]);
@@ -399,7 +408,7 @@ describe('modern page on touch screens', () => {
       assert.ok(height >= 44, `a row of ${height} px on a touch screen`);
 
     await page.touchscreen.tap(700, 550);
-    assert.equal(await menu(page).isVisible(), false, 'a tap outside closes it');
+    assert.equal(await isShown(menu(page)), false, 'a tap outside closes it');
 
     await touch('touchStart', 100, 100);
     await page.waitForTimeout(700);
@@ -423,7 +432,7 @@ describe('modern page keyboard', () => {
         assert.equal(await focusedItemIndex(page), expected, `${look}: after ${key}`);
         assert.equal(await focusedRowInView(page), true, `${look}: entry ${expected + 1} is out of view after ${key}`);
       }
-      assert.equal(await menu(page).isVisible(), true);
+      assert.equal(await isShown(menu(page)), true);
       assert.equal(await page.evaluate(() => window.scrollY), 0);
       assert.deepEqual(problems, []);
       await page.close();
@@ -573,7 +582,7 @@ describe('modern snippet', () => {
     const leftMenu = page.locator('[role="menu"][aria-label="Menu"]');
     const rightMenu = page.locator('[role="menu"][aria-label="Right menu"]');
     await watchContextMenu(page);
-    const visible = async () => [await leftMenu.isVisible(), await rightMenu.isVisible()];
+    const visible = async () => [await isShown(leftMenu), await isShown(rightMenu)];
     const leftBox = await page.locator('#left').boundingBox();
     await page.mouse.click(leftBox.x + 250, leftBox.y + 100, { button: 'right' });
     assert.deepEqual(await visible(), [true, false]);

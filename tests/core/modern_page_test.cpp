@@ -292,7 +292,7 @@ std::vector<PageEntry> EntriesOf(const std::string& page) {
     if (menu == std::string::npos || end == std::string::npos) return entries;
     std::string body = page.substr(menu, end - menu);
     static const std::regex entry(
-        "<a href=\"([^\"<>]*)\" title=\"([^\"<>]*)\" role=\"menuitem\" dir=\"auto\">([^<]*)</a>");
+        "<a href=\"([^\"<>]*)\" title=\"([^\"<>]*)\" role=\"menuitem\" tabindex=\"-1\" dir=\"auto\">([^<]*)</a>");
     for (auto it = std::sregex_iterator(body.begin(), body.end(), entry); it != std::sregex_iterator();
          ++it) {
         entries.push_back(
