@@ -4,6 +4,7 @@
 #include <wx/utils.h>
 
 #include "app/text_conversion.h"
+#include "page/absolute_path.h"
 
 namespace menulark {
 
@@ -13,8 +14,9 @@ void WxDesktop::ShowMessage(const std::string& text) {
 
 void WxDesktop::OpenWithDefaultProgram(const std::string& path) {
     // Hands the file to the desktop and returns at once; the result is the
-    // desktop's business (it reports its own failures).
-    wxLaunchDefaultApplication(FromCoreText(path));
+    // desktop's business (it reports its own failures). An absolute path
+    // cannot be taken for an option by the program that opens it.
+    wxLaunchDefaultApplication(FromCoreText(AbsolutePath(path)));
 }
 
 }  // namespace menulark
