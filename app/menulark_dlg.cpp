@@ -4,6 +4,8 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
 #include <wx/filename.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
@@ -17,11 +19,14 @@
 #include "app/about_command.h"
 #include "app/app_icon.h"
 #include "app/base_directory.h"
+#include "app/contrast_note.h"
 #include "app/control_builder.h"
 #include "app/executable_path.h"
 #include "app/system_menu.h"
 #include "app/text_conversion.h"
 #include "app/wx_desktop.h"
+#include "page/contrast.h"
+#include "page/modern_page.h"
 #include "page/page_templates.h"
 #include "resources/string_table.h"
 #include "style/color_swatch.h"
@@ -33,6 +38,7 @@ namespace {
 
 // F1 sends the same command as the "Help!" button.
 constexpr int kHelpCommand = IDC_HELP_BUTTON;
+constexpr int kCopyPageCodeCommand = wxID_HIGHEST + 40;
 
 constexpr int kResultOk = 1;
 constexpr int kResultCancel = 2;
@@ -114,6 +120,7 @@ wxBEGIN_EVENT_TABLE(CMenularkDlg, wxDialog)
     EVT_MENU(kHelpCommand, CMenularkDlg::OnHelpClicked)
     EVT_BUTTON(IDC_OK, CMenularkDlg::OnOk)
     EVT_MENU(kAboutCommand, CMenularkDlg::OnAboutCommand)
+    EVT_MENU(kCopyPageCodeCommand, CMenularkDlg::OnCopyPageCode)
     EVT_TEXT_ENTER(wxID_ANY, CMenularkDlg::OnTextEnter)
     EVT_TEXT(wxID_ANY, CMenularkDlg::OnTextChanged)
     EVT_CONTEXT_MENU(CMenularkDlg::OnContextMenu)
@@ -278,6 +285,35 @@ void CMenularkDlg::OnCreate(wxCommandEvent&) {
     PageFlavor flavor = CheckBox(IDC_MODERN)->GetValue() ? PageFlavor::Modern : PageFlavor::Classic;
     CreateResult result = CreatePage(m_items, mode, style, m_baseDirectory, *m_desktop, flavor);
     if (!result.path.empty()) m_pagePath = result.path;
+    if (result.outcome == CreateOutcome::Opened && flavor == PageFlavor::Modern) NoteLowContrast(style);
+}
+
+// The modern styled look keeps the author's colours; hard-to-read ones get
+// a note that does not stop anything.
+void CMenularkDlg::NoteLowContrast(const StyleSettings& style) {
+    if (!style.styledMode) return;
+    std::vector<std::string> messages;
+    for (const LowContrast& problem : FindLowContrast(style)) messages.push_back(LowContrastMessage(problem));
+    if (!messages.empty()) ShowContrastNote(this, messages);
+}
+
+// The modern menu of the current entries and settings, as code to paste
+// into a page of one's own.
+void CMenularkDlg::OnCopyPageCode(wxCommandEvent&) {
+    if (m_items.RowCount() == 0) {
+        m_desktop->ShowMessage(std::string(StringTableText(IDS_ADD_ITEMS_FIRST)));
+        return;
+    }
+    StyleSettings style = ReadStyleSettings();
+    ModernPageOptions options;
+    options.snippet = true;
+    std::string code =
+        BuildModernPage(m_items, style.styledMode ? PageMode::Styled : PageMode::Simple, style, options);
+    if (wxTheClipboard->Open()) {
+        wxTheClipboard->SetData(new wxTextDataObject(FromCoreText(code)));
+        wxTheClipboard->Close();
+    }
+    NoteLowContrast(style);
 }
 
 // --- Style panel ---
@@ -344,6 +380,7 @@ void CMenularkDlg::OnAboutCommand(wxCommandEvent&) {
 
 void CMenularkDlg::ShowWindowMenu(const wxPoint& position) {
     wxMenu menu;
+    menu.Append(kCopyPageCodeCommand, Text(IDS_COPY_PAGE_CODE));
     menu.Append(kAboutCommand, Text(IDS_ABOUTBOX));
     PopupMenu(&menu, position);
 }
