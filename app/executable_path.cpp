@@ -11,17 +11,26 @@
 namespace menulark {
 
 std::string ExecutablePath() {
-    wxString path = wxStandardPaths::Get().GetExecutablePath();
 #ifdef __WXMSW__
-    return std::string(path.mb_str(wxConvLibc));
+    return std::string(wxStandardPaths::Get().GetExecutablePath().mb_str(wxConvLibc));
 #else
-    std::string utf8(path.utf8_str());
-    // realpath with a null buffer allocates as much as the path needs.
-    if (char* resolved = realpath(utf8.c_str(), nullptr)) {
-        utf8 = resolved;
+    // The system's own bytes for the path: a round trip through wxString
+    // depends on the locale and turns non-ASCII folder names into other
+    // bytes (or none) outside a UTF-8 locale. realpath with a null buffer
+    // allocates as much as the path needs.
+    std::string path;
+    if (char* resolved = realpath("/proc/self/exe", nullptr)) {
+        path = resolved;
+        free(resolved);
+        return path;
+    }
+    // No /proc (macOS): the toolkit's answer, whose file names are UTF-8 there.
+    path = wxStandardPaths::Get().GetExecutablePath().utf8_str();
+    if (char* resolved = realpath(path.c_str(), nullptr)) {
+        path = resolved;
         free(resolved);
     }
-    return utf8;
+    return path;
 #endif
 }
 
