@@ -6,6 +6,8 @@
 #include <wx/choice.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
@@ -20,6 +22,7 @@
 #include "app/about_command.h"
 #include "app/app_icon.h"
 #include "app/base_directory.h"
+#include "app/contrast_note.h"
 #include "app/control_builder.h"
 #include "app/edit_entry_dlg.h"
 #include "app/executable_path.h"
@@ -29,6 +32,8 @@
 #include "app/text_conversion.h"
 #include "app/window_commands.h"
 #include "app/wx_desktop.h"
+#include "page/contrast.h"
+#include "page/modern_page.h"
 #include "page/page_templates.h"
 #include "resources/string_table.h"
 #include "style/color_swatch.h"
@@ -125,6 +130,7 @@ wxBEGIN_EVENT_TABLE(CMenularkDlg, wxDialog)
     EVT_MENU(kEditEntryCommand, CMenularkDlg::OnEditEntry)
     EVT_MENU(kMoveEntryUpCommand, CMenularkDlg::OnMoveEntryUp)
     EVT_MENU(kMoveEntryDownCommand, CMenularkDlg::OnMoveEntryDown)
+    EVT_MENU(kCopyPageCodeCommand, CMenularkDlg::OnCopyPageCode)
     EVT_TEXT(wxID_ANY, CMenularkDlg::OnTextChanged)
     EVT_CONTEXT_MENU(CMenularkDlg::OnContextMenu)
     EVT_CHAR_HOOK(CMenularkDlg::OnCharHook)
@@ -349,11 +355,23 @@ void CMenularkDlg::OnDelete(wxCommandEvent&) {
 // The page of the window's menu, to be written at `path`.
 PageRequest CMenularkDlg::PageRequestFor(const std::string& path) const {
     PageFlavor flavor = CheckBox(IDC_MODERN)->GetValue() ? PageFlavor::Modern : PageFlavor::Classic;
-    return PageRequest{m_items, ReadStyleSettings(), flavor, path};
+    PageRequest request{m_items, ReadStyleSettings(), flavor, path};
+    request.modern.label = m_modernLabel;
+    request.modern.lang = m_modernLanguage;
+    return request;
 }
 
 void CMenularkDlg::OnCreate(wxCommandEvent&) {
-    CreatePage(PageRequestFor(m_baseDirectory + kPageFileName), *m_desktop);
+    WritePage(m_baseDirectory + kPageFileName);
+}
+
+// Writes and opens the page; the modern styled look then notes colours that
+// are hard to read.
+void CMenularkDlg::WritePage(const std::string& path) {
+    PageRequest request = PageRequestFor(path);
+    CreateResult result = CreatePage(request, *m_desktop);
+    if (result.outcome == CreateOutcome::Opened && request.flavor == PageFlavor::Modern)
+        NoteLowContrast(request.style);
 }
 
 // The same page as "&Create/Finish", in a file the author chooses.
@@ -364,7 +382,7 @@ void CMenularkDlg::OnSavePageAs(wxCommandEvent&) {
     }
     std::optional<std::string> path = AskFileName(IDS_SAVE_PAGE_TITLE, IDS_PAGE_FILE_TYPES,
                                                   wxFD_SAVE | wxFD_OVERWRITE_PROMPT, kPageFileName);
-    if (path) CreatePage(PageRequestFor(*path), *m_desktop);
+    if (path) WritePage(*path);
 }
 
 // --- Menu files ---
@@ -510,6 +528,36 @@ CloseAnswer CMenularkDlg::AskToSaveChanges() {
 bool CMenularkDlg::MayLeaveMenu() {
     return m_file.MayClose(
         CurrentMenu(), [this] { return AskToSaveChanges(); }, [this] { return SaveMenu(); });
+}
+
+// The modern styled look keeps the author's colours; hard-to-read ones get
+// a note that does not stop anything.
+void CMenularkDlg::NoteLowContrast(const StyleSettings& style) {
+    if (!style.styledMode) return;
+    std::vector<std::string> messages;
+    for (const LowContrast& problem : FindLowContrast(style)) messages.push_back(LowContrastMessage(problem));
+    if (!messages.empty()) ShowContrastNote(this, messages);
+}
+
+// The modern menu of the current entries and settings, as code to paste
+// into a page of one's own.
+void CMenularkDlg::OnCopyPageCode(wxCommandEvent&) {
+    if (m_items.RowCount() == 0) {
+        m_desktop->ShowMessage(std::string(StringTableText(IDS_ADD_ITEMS_FIRST)));
+        return;
+    }
+    StyleSettings style = ReadStyleSettings();
+    ModernPageOptions options;
+    options.label = m_modernLabel;
+    options.lang = m_modernLanguage;
+    options.snippet = true;
+    std::string code =
+        BuildModernPage(m_items, style.styledMode ? PageMode::Styled : PageMode::Simple, style, options);
+    if (wxTheClipboard->Open()) {
+        wxTheClipboard->SetData(new wxTextDataObject(FromCoreText(code)));
+        wxTheClipboard->Close();
+    }
+    NoteLowContrast(style);
 }
 
 // --- Style panel ---

@@ -100,6 +100,7 @@ private:
     void SelectOnly(int row);
     void MoveEntry(MoveDirection direction);
     PageRequest PageRequestFor(const std::string& path) const;
+    void WritePage(const std::string& path);
 
     wxTextCtrl* Edit(int id) const;
     wxChoice* Choice(int id) const;
@@ -113,6 +114,8 @@ private:
     void OnDelete(wxCommandEvent& event);
     void OnListSelectionChanged(wxListEvent& event);
     void OnCreate(wxCommandEvent& event);
+    void OnCopyPageCode(wxCommandEvent& event);
+    void NoteLowContrast(const StyleSettings& style);
     void OnScrollbarClicked(wxCommandEvent& event);
     void OnAdvancedClicked(wxCommandEvent& event);
     void OnHelpClicked(wxCommandEvent& event);

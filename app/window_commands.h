@@ -20,6 +20,7 @@ enum WindowCommand : int {
     kEditEntryCommand,
     kMoveEntryUpCommand,
     kMoveEntryDownCommand,
+    kCopyPageCodeCommand,
 };
 
 struct WindowMenuEntry {
@@ -39,6 +40,7 @@ inline constexpr WindowMenuEntry kWindowMenu[] = {
     {kMoveEntryUpCommand, IDS_MOVE_ENTRY_UP, wxACCEL_ALT, WXK_UP},
     {kMoveEntryDownCommand, IDS_MOVE_ENTRY_DOWN, wxACCEL_ALT, WXK_DOWN},
     {0, 0},
+    {kCopyPageCodeCommand, IDS_COPY_PAGE_CODE},
     {kAboutCommand, IDS_ABOUTBOX},
 };
 

@@ -42,7 +42,7 @@ PageMode PageModeOf(const StyleSettings& style) {
 
 std::string BuildRequestedPage(const PageRequest& request) {
     PageMode mode = PageModeOf(request.style);
-    return request.flavor == PageFlavor::Modern ? BuildModernPage(request.entries, mode, request.style)
+    return request.flavor == PageFlavor::Modern ? BuildModernPage(request.entries, mode, request.style, request.modern)
                                                 : BuildPage(request.entries, mode, request.style);
 }
 

@@ -74,6 +74,11 @@ constexpr StringEntry
             {IDS_OPEN_MENU_TITLE, "Open menu"},
             {IDS_SAVE_MENU_TITLE, "Save menu"},
             {IDS_SAVE_PAGE_TITLE, "Save page"},
+            {IDS_LOW_CONTRAST_BACKGROUND,
+             "The font colour %s on the background colour %s has a contrast of only %s:1; text needs at least 4.5:1."},
+            {IDS_LOW_CONTRAST_HIGHLIGHT,
+             "The font colour %s on the highlight colour %s has a contrast of only %s:1; text needs at least 4.5:1."},
+            {IDS_COPY_PAGE_CODE, "Copy &page code"},
 };
 
 constexpr int kIds[] = {
@@ -85,6 +90,7 @@ constexpr int kIds[] = {
     IDS_EDIT_ENTRY,         IDS_MOVE_ENTRY_UP,  IDS_MOVE_ENTRY_DOWN,    IDS_MENU_FILE_TYPES, IDS_PAGE_FILE_TYPES,
     IDS_OPEN_FAILED,        IDS_SAVE_FAILED,    IDS_SAVE_CHANGES,       IDS_SAVE_BUTTON,  IDS_DONT_SAVE_BUTTON,
     IDS_CANCEL_BUTTON,      IDS_OPEN_MENU_TITLE, IDS_SAVE_MENU_TITLE,   IDS_SAVE_PAGE_TITLE,
+    IDS_LOW_CONTRAST_BACKGROUND, IDS_LOW_CONTRAST_HIGHLIGHT, IDS_COPY_PAGE_CODE,
 };
 
 }  // namespace

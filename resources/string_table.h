@@ -50,6 +50,11 @@ enum StringId : int {
     IDS_OPEN_MENU_TITLE = 225,   // file dialog captions
     IDS_SAVE_MENU_TITLE = 226,
     IDS_SAVE_PAGE_TITLE = 227,
+
+    // The modern page's contrast warnings and the snippet command.
+    IDS_LOW_CONTRAST_BACKGROUND = 230,  // %s font colour, %s background colour, %s ratio
+    IDS_LOW_CONTRAST_HIGHLIGHT = 231,   // %s font colour, %s highlight colour, %s ratio
+    IDS_COPY_PAGE_CODE = 232,           // window menu: the snippet onto the clipboard
 };
 
 /// The text of string `id`; an empty view when the table holds none.

@@ -3,13 +3,16 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <iostream>
 #include <iterator>
 #include <sstream>
 
+#include "page/contrast.h"
 #include "page/default_program.h"
+#include "page/modern_page.h"
 #include "page/read_file.h"
 #include "page/url_scheme.h"
 #include "page/utf8_check.h"
@@ -38,6 +41,12 @@ std::string PageCommandUsage() {
         "  --no-scrollbar-colors  styled look without scroll-bar colours\n"
         "  --modern               write the menu as a page for current browsers\n"
         "                         (default: the classic page)\n"
+        "  --snippet              with --modern: write only what goes into a page of\n"
+        "                         your own: one style element, the menu, one script\n"
+        "  --target SELECTOR      with --snippet: open the menu on the elements that\n"
+        "                         match this CSS selector (default: the whole page)\n"
+        "  --label TEXT           with --modern: the menu's accessible name (default: Menu)\n"
+        "  --lang CODE            with --modern: the language of the page (default: en)\n"
         "  --menu                 read the input as a menu file, whatever it looks like\n"
         "  --save-menu FILE       write the menu file for the entries and options read\n"
         "                         to FILE instead of a page (give -o or --open to write\n"
@@ -62,6 +71,19 @@ std::string PageCommandUsage() {
     return usage;
 }
 
+namespace {
+
+// A language tag's form (BCP 47): letters, digits and hyphens, starting with
+// a letter; the page takes it as its lang attribute.
+bool IsLanguageCode(const std::string& value) {
+    if (value.size() > 35 || !std::isalpha(static_cast<unsigned char>(value[0]))) return false;
+    for (char c : value)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') return false;
+    return value.back() != '-';
+}
+
+}  // namespace
+
 Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& args) {
     PageCommandOptions options;
     auto fail = [](std::string message) {
@@ -69,6 +91,8 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
     };
     bool onlyFiles = false;
     bool readsStandardInput = false;
+    std::string modernOnly;  // the first option that only the modern page knows
+    bool targetGiven = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (!onlyFiles && arg == "--") {
@@ -85,9 +109,25 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
             options.open = true;
         } else if (!onlyFiles && arg == "--menu") {
             options.menuInput = true;
-        } else if (!onlyFiles && (arg == "-o" || arg == "--set" || arg == "--save-menu")) {
+        } else if (!onlyFiles && arg == "--snippet") {
+            options.page.snippet = true;
+        } else if (!onlyFiles && (arg == "-o" || arg == "--set" || arg == "--target" || arg == "--label" ||
+                                  arg == "--lang" || arg == "--save-menu")) {
             if (i + 1 >= args.size()) return fail("option " + arg + " needs a value");
             const std::string& value = args[++i];
+            if (arg == "--target" || arg == "--label" || arg == "--lang") {
+                if (value.empty()) return fail("option " + arg + " needs a value");
+                if (arg == "--lang" && !IsLanguageCode(value))
+                    return fail("--lang takes a language code such as en or pt-BR, got \"" + value + "\"");
+                if (arg == "--target") options.page.target = value;
+                if (arg == "--label") options.page.label = value;
+                if (arg == "--lang") options.page.lang = value;
+                options.labelGiven = options.labelGiven || arg == "--label";
+                options.langGiven = options.langGiven || arg == "--lang";
+                if (modernOnly.empty()) modernOnly = arg;
+                targetGiven = targetGiven || arg == "--target";
+                continue;
+            }
             if (arg == "-o" || arg == "--save-menu") {
                 if (value.empty()) return fail("option " + arg + " needs a file name");
                 if (arg == "-o") {
@@ -117,6 +157,9 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
             options.inputPath = arg;
         }
     }
+    if (options.page.snippet && modernOnly.empty()) modernOnly = "--snippet";
+    if (!modernOnly.empty() && !options.modern) return fail("option " + modernOnly + " needs --modern");
+    if (targetGiven && !options.page.snippet) return fail("option --target needs --snippet");
     return {std::move(options), {}};
 }
 
@@ -124,6 +167,8 @@ void ApplyOptionsToMenu(const PageCommandOptions& options, MenuDocument& menu) {
     if (options.style.styledMode) menu.style.styledMode = true;
     if (!options.style.scrollbarColors) menu.style.scrollbarColors = false;
     if (options.modern) menu.flavor = PageFlavor::Modern;
+    if (options.labelGiven) menu.modernLabel = options.page.label;
+    if (options.langGiven) menu.modernLanguage = options.page.lang;
     for (const auto& [name, value] : options.setValues) *FindStyleField(menu.style, name) = value;
 }
 
@@ -260,6 +305,8 @@ int RunCommandSteps(const std::vector<std::string>& args, std::istream& in, Comm
         menu.entries = std::move(*items.value);
         menu.style = chosen.style;
         menu.flavor = chosen.modern ? PageFlavor::Modern : PageFlavor::Classic;
+        menu.modernLabel = chosen.page.label;
+        menu.modernLanguage = chosen.page.lang;
         for (size_t line : lineNumbers) places.push_back("line " + std::to_string(line));
     }
     // Such URLs are legitimate page actions when the author wrote them, and
@@ -286,7 +333,14 @@ int RunCommandSteps(const std::vector<std::string>& args, std::istream& in, Comm
         err << "menulark-page: " << StringTableText(IDS_ADD_ITEMS_FIRST) << "\n";
         return kStatusUsage;
     }
+    // Colours that are hard to read do not stop the page: the author decides.
+    if (menu.flavor == PageFlavor::Modern && menu.style.styledMode)
+        for (const LowContrast& problem : FindLowContrast(menu.style))
+            err << "menulark-page: warning: " << LowContrastMessage(problem) << "\n";
     PageRequest request{menu.entries, menu.style, menu.flavor, chosen.outputPath, chosen.open};
+    request.modern = chosen.page;
+    request.modern.label = menu.modernLabel;
+    request.modern.lang = menu.modernLanguage;
     CreateResult result = CreatePage(request, desktop);
     return result.outcome == CreateOutcome::Opened ? kStatusOk : kStatusWriteFailed;
 }

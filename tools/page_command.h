@@ -11,6 +11,8 @@
 #include "page/create_page.h"
 #include "page/menu_file.h"
 #include "page/menu_item_list.h"
+#include "page/modern_page.h"
+#include "page/page_generator.h"
 #include "page/style_settings.h"
 
 namespace menulark {
@@ -20,9 +22,12 @@ struct PageCommandOptions {
     std::string outputPath = kPageFileName;
     std::optional<std::string> inputPath;  // standard input when empty
     bool modern = false;                   // the page for current browsers instead of the classic one
+    ModernPageOptions page;                // modern only: label, language, snippet and its target
     bool open = false;
     bool help = false;
     bool outputGiven = false;  // -o was given
+    bool labelGiven = false;   // --label was given (it overrides a menu file's label)
+    bool langGiven = false;    // --lang was given (it overrides a menu file's language)
     bool menuInput = false;    // --menu: the input is a menu file, whatever it looks like
     std::optional<std::string> saveMenuPath;  // --save-menu: where the menu file goes
     // The --set values in the order given, laid over a menu file's style.

@@ -521,33 +521,46 @@ TEST_F(PageCommandTest, SavedMenuGivesThePageItsEntriesAndOptionsGive) {
 }
 
 TEST_F(PageCommandTest, OptionsOverrideTheMenuFilesValues) {
-    // The file is styled with a navy font; each run adds options. The page
-    // must be the one the same entries give with the file's options and then
-    // the added ones, as tab-separated input.
-    const std::vector<std::string> fileOptions = {"--styled", "--set", "fontColor=navy", "--set", "fontSize=9"};
-    std::vector<std::string> save = fileOptions;
-    save.insert(save.end(), {"--save-menu", dir / "file.menu.json"});
-    ASSERT_EQ(RunCommand(save, kTwoItems).status, 0);
-
-    const std::vector<std::vector<std::string>> added = {
-        {},
-        {"--modern"},
-        {"--no-scrollbar-colors"},
-        {"--set", "fontColor=red"},
-        {"--set", "fontSize=20", "--set", "borderStyle=dotted", "--set", "fontSize=12"},
+    // Each file is saved with some options; each run adds more. The page must
+    // be the one the same entries give, as tab-separated input, with the
+    // file's options and then the added ones.
+    struct File {
+        std::vector<std::string> options;
+        std::vector<std::vector<std::string>> added;
+        std::string kept;  // a text of the file's own that a run without options shows
     };
-    for (const std::vector<std::string>& extra : added) {
-        SCOPED_TRACE(::testing::PrintToString(extra));
-        std::vector<std::string> fromFile = {dir / "file.menu.json", "-o", dir / "file.htm"};
-        fromFile.insert(fromFile.end(), extra.begin(), extra.end());
-        std::vector<std::string> fromItems = fileOptions;
-        fromItems.insert(fromItems.end(), extra.begin(), extra.end());
-        fromItems.insert(fromItems.end(), {"-o", dir / "items.htm"});
-        CommandRun file = RunCommand(fromFile);
-        CommandRun items = RunCommand(fromItems, kTwoItems);
-        ASSERT_EQ(file.status, 0) << file.err;
-        ASSERT_EQ(items.status, 0) << items.err;
-        EXPECT_EQ(ReadBytes(dir / "file.htm"), ReadBytes(dir / "items.htm"));
+    const File files[] = {
+        {{"--styled", "--set", "fontColor=navy", "--set", "fontSize=9"},
+         {{},
+          {"--modern"},
+          {"--no-scrollbar-colors"},
+          {"--set", "fontColor=red"},
+          {"--set", "fontSize=20", "--set", "borderStyle=dotted", "--set", "fontSize=12"}},
+         "color:navy"},
+        {{"--modern", "--label", "Site menu", "--lang", "de"},
+         {{}, {"--modern", "--label", "Links"}, {"--modern", "--lang", "pt-BR"}},
+         "aria-label=\"Site menu\""},
+    };
+    for (const File& f : files) {
+        std::vector<std::string> save = f.options;
+        save.insert(save.end(), {"--save-menu", dir / "file.menu.json"});
+        ASSERT_EQ(RunCommand(save, kTwoItems).status, 0);
+        for (const std::vector<std::string>& extra : f.added) {
+            SCOPED_TRACE(::testing::PrintToString(f.options) + " + " + ::testing::PrintToString(extra));
+            std::vector<std::string> fromFile = {dir / "file.menu.json", "-o", dir / "file.htm"};
+            fromFile.insert(fromFile.end(), extra.begin(), extra.end());
+            std::vector<std::string> fromItems = f.options;
+            fromItems.insert(fromItems.end(), extra.begin(), extra.end());
+            fromItems.insert(fromItems.end(), {"-o", dir / "items.htm"});
+            CommandRun file = RunCommand(fromFile);
+            CommandRun items = RunCommand(fromItems, kTwoItems);
+            ASSERT_EQ(file.status, 0) << file.err;
+            ASSERT_EQ(items.status, 0) << items.err;
+            EXPECT_EQ(ReadBytes(dir / "file.htm"), ReadBytes(dir / "items.htm"));
+            if (extra.empty()) {
+                EXPECT_NE(ReadBytes(dir / "file.htm").find(f.kept), std::string::npos);
+            }
+        }
     }
 }
 
