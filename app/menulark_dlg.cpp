@@ -4,6 +4,8 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
 #include <wx/odcombo.h>
@@ -18,11 +20,14 @@
 #include "app/about_command.h"
 #include "app/app_icon.h"
 #include "app/base_directory.h"
+#include "app/contrast_note.h"
 #include "app/control_builder.h"
 #include "app/executable_path.h"
 #include "app/system_menu.h"
 #include "app/text_conversion.h"
 #include "app/wx_desktop.h"
+#include "page/contrast.h"
+#include "page/modern_page.h"
 #include "page/page_templates.h"
 #include "resources/string_table.h"
 #include "style/color_swatch.h"
@@ -34,6 +39,7 @@ namespace {
 
 // F1 sends the same command as the "Help!" button.
 constexpr int kHelpCommand = IDC_HELP_BUTTON;
+constexpr int kCopyPageCodeCommand = wxID_HIGHEST + 40;
 
 // A style field and the control that holds it.
 struct StyleControl {
@@ -112,6 +118,7 @@ wxBEGIN_EVENT_TABLE(CMenularkDlg, wxDialog)
     EVT_MENU(kHelpCommand, CMenularkDlg::OnHelpClicked)
     EVT_BUTTON(IDC_OK, CMenularkDlg::OnOk)
     EVT_MENU(kAboutCommand, CMenularkDlg::OnAboutCommand)
+    EVT_MENU(kCopyPageCodeCommand, CMenularkDlg::OnCopyPageCode)
     EVT_TEXT(wxID_ANY, CMenularkDlg::OnTextChanged)
     EVT_CONTEXT_MENU(CMenularkDlg::OnContextMenu)
     EVT_CHAR_HOOK(CMenularkDlg::OnCharHook)
@@ -273,7 +280,35 @@ void CMenularkDlg::OnDelete(wxCommandEvent&) {
 void CMenularkDlg::OnCreate(wxCommandEvent&) {
     PageFlavor flavor = CheckBox(IDC_MODERN)->GetValue() ? PageFlavor::Modern : PageFlavor::Classic;
     PageRequest request{m_items, ReadStyleSettings(), flavor, m_baseDirectory + kPageFileName};
-    CreatePage(request, *m_desktop);
+    CreateResult result = CreatePage(request, *m_desktop);
+    if (result.outcome == CreateOutcome::Opened && flavor == PageFlavor::Modern) NoteLowContrast(request.style);
+}
+
+// The modern styled look keeps the author's colours; hard-to-read ones get
+// a note that does not stop anything.
+void CMenularkDlg::NoteLowContrast(const StyleSettings& style) {
+    if (!style.styledMode) return;
+    std::vector<std::string> messages;
+    for (const LowContrast& problem : FindLowContrast(style)) messages.push_back(LowContrastMessage(problem));
+    if (!messages.empty()) ShowContrastNote(this, messages);
+}
+
+// The modern menu of the current entries and settings, as code to paste
+// into a page of one's own.
+void CMenularkDlg::OnCopyPageCode(wxCommandEvent&) {
+    if (m_items.RowCount() == 0) {
+        m_desktop->ReportNoItems();
+        return;
+    }
+    StyleSettings style = ReadStyleSettings();
+    ModernPageOptions options;
+    options.snippet = true;
+    std::string code = BuildModernPage(m_items, PageModeOf(style), style, options);
+    if (wxTheClipboard->Open()) {
+        wxTheClipboard->SetData(new wxTextDataObject(FromCoreText(code)));
+        wxTheClipboard->Close();
+    }
+    NoteLowContrast(style);
 }
 
 // --- Style panel ---
@@ -354,6 +389,7 @@ void CMenularkDlg::OnAboutCommand(wxCommandEvent&) {
 
 void CMenularkDlg::ShowWindowMenu(const wxPoint& position) {
     wxMenu menu;
+    menu.Append(kCopyPageCodeCommand, Text(IDS_COPY_PAGE_CODE));
     menu.Append(kAboutCommand, Text(IDS_ABOUTBOX));
     PopupMenu(&menu, position);
 }

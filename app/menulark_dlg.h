@@ -78,6 +78,8 @@ private:
     void OnDelete(wxCommandEvent& event);
     void OnListSelectionChanged(wxListEvent& event);
     void OnCreate(wxCommandEvent& event);
+    void OnCopyPageCode(wxCommandEvent& event);
+    void NoteLowContrast(const StyleSettings& style);
     void OnScrollbarClicked(wxCommandEvent& event);
     void OnAdvancedClicked(wxCommandEvent& event);
     void OnHelpClicked(wxCommandEvent& event);

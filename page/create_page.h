@@ -6,6 +6,7 @@
 #include <string>
 
 #include "page/menu_item_list.h"
+#include "page/modern_page.h"
 #include "page/page_generator.h"
 #include "page/style_settings.h"
 #include "page/text_file.h"
@@ -50,7 +51,8 @@ struct PageRequest {
     StyleSettings style;
     PageFlavor flavor = PageFlavor::Classic;
     std::string outputPath = kPageFileName;
-    bool open = true;  ///< open the written page with the default program
+    bool open = true;              ///< open the written page with the default program
+    ModernPageOptions modernPage{};  ///< the modern page only: label, language, snippet
 };
 
 /// The look of the page for `style`: styled when `styledMode` is on.

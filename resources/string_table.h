@@ -30,6 +30,11 @@ enum StringId : int {
     IDS_COLUMN_TITLE = 204,
     IDS_COLUMN_URL = 205,
     IDS_COLUMN_EXPLANATION = 206,
+
+    // The modern page's contrast warnings and the snippet command.
+    IDS_LOW_CONTRAST_BACKGROUND = 230,  // %s font colour, %s background colour, %s ratio
+    IDS_LOW_CONTRAST_HIGHLIGHT = 231,   // %s font colour, %s highlight colour, %s ratio
+    IDS_COPY_PAGE_CODE = 232,           // window menu: the snippet onto the clipboard
 };
 
 /// The text of string `id`; an empty view when the table holds none.

@@ -3,12 +3,14 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <iostream>
 #include <iterator>
 #include <sstream>
 
+#include "page/contrast.h"
 #include "page/default_program.h"
 #include "page/read_file.h"
 #include "page/url_scheme.h"
@@ -35,6 +37,12 @@ std::string PageCommandUsage() {
         "  --no-scrollbar-colors  styled look without scroll-bar colours\n"
         "  --modern               write the menu as a page for current browsers\n"
         "                         (default: the classic page)\n"
+        "  --snippet              with --modern: write only what goes into a page of\n"
+        "                         your own: one style element, the menu, one script\n"
+        "  --target SELECTOR      with --snippet: open the menu on the elements that\n"
+        "                         match this CSS selector (default: the whole page)\n"
+        "  --label TEXT           with --modern: the menu's accessible name (default: Menu)\n"
+        "  --lang CODE            with --modern: the language of the page (default: en)\n"
         "  --set FIELD=VALUE      set a style value (repeatable); FIELD is one of:\n";
     for (const StyleField& field : StyleFields()) {
         usage += "                           ";
@@ -54,6 +62,19 @@ std::string PageCommandUsage() {
     return usage;
 }
 
+namespace {
+
+// A language tag's form (BCP 47): letters, digits and hyphens, starting with
+// a letter; the page takes it as its lang attribute.
+bool IsLanguageCode(const std::string& value) {
+    if (value.size() > 35 || !std::isalpha(static_cast<unsigned char>(value[0]))) return false;
+    for (char c : value)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') return false;
+    return value.back() != '-';
+}
+
+}  // namespace
+
 Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& args) {
     PageCommandOptions options;
     auto fail = [](std::string message) {
@@ -61,6 +82,8 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
     };
     bool onlyFiles = false;
     bool readsStandardInput = false;
+    std::string modernOnly;  // the first option that only the modern page knows
+    bool targetGiven = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (!onlyFiles && arg == "--") {
@@ -75,9 +98,23 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
             options.modern = true;
         } else if (!onlyFiles && arg == "--open") {
             options.open = true;
-        } else if (!onlyFiles && (arg == "-o" || arg == "--set")) {
+        } else if (!onlyFiles && arg == "--snippet") {
+            options.page.snippet = true;
+        } else if (!onlyFiles && (arg == "-o" || arg == "--set" || arg == "--target" || arg == "--label" ||
+                                  arg == "--lang")) {
             if (i + 1 >= args.size()) return fail("option " + arg + " needs a value");
             const std::string& value = args[++i];
+            if (arg == "--target" || arg == "--label" || arg == "--lang") {
+                if (value.empty()) return fail("option " + arg + " needs a value");
+                if (arg == "--lang" && !IsLanguageCode(value))
+                    return fail("--lang takes a language code such as en or pt-BR, got \"" + value + "\"");
+                if (arg == "--target") options.page.target = value;
+                if (arg == "--label") options.page.label = value;
+                if (arg == "--lang") options.page.lang = value;
+                if (modernOnly.empty()) modernOnly = arg;
+                targetGiven = targetGiven || arg == "--target";
+                continue;
+            }
             if (arg == "-o") {
                 if (value.empty()) return fail("option -o needs a file name");
                 options.outputPath = value;
@@ -101,6 +138,9 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
             options.inputPath = arg;
         }
     }
+    if (options.page.snippet && modernOnly.empty()) modernOnly = "--snippet";
+    if (!modernOnly.empty() && !options.modern) return fail("option " + modernOnly + " needs --modern");
+    if (targetGiven && !options.page.snippet) return fail("option --target needs --snippet");
     return {std::move(options), {}};
 }
 
@@ -232,7 +272,11 @@ int RunCommandSteps(const std::vector<std::string>& args, std::istream& in, Comm
 
     const PageCommandOptions& chosen = *options.value;
     PageRequest request{*items.value, chosen.style, chosen.modern ? PageFlavor::Modern : PageFlavor::Classic,
-                        chosen.outputPath, chosen.open};
+                        chosen.outputPath, chosen.open, chosen.page};
+    // Colours that are hard to read do not stop the page: the author decides.
+    if (request.flavor == PageFlavor::Modern && PageModeOf(request.style) == PageMode::Styled)
+        for (const LowContrast& problem : FindLowContrast(request.style))
+            err << "menulark-page: warning: " << LowContrastMessage(problem) << "\n";
     CreateResult result = CreatePage(request, desktop);
     return result.outcome == CreateOutcome::Opened ? kStatusOk : kStatusWriteFailed;
 }

@@ -9,6 +9,7 @@
 
 #include "page/create_page.h"
 #include "page/menu_item_list.h"
+#include "page/modern_page.h"
 #include "page/style_settings.h"
 
 namespace menulark {
@@ -18,6 +19,7 @@ struct PageCommandOptions {
     std::string outputPath = kPageFileName;
     std::optional<std::string> inputPath;  // standard input when empty
     bool modern = false;                   // the page for current browsers instead of the classic one
+    ModernPageOptions page;                // modern only: label, language, snippet and its target
     bool open = false;
     bool help = false;
 };

@@ -1,4 +1,6 @@
 #include <wx/choice.h>
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
 #include <wx/odcombo.h>
 #include <wx/stattext.h>
 #include <wx/testing.h>
@@ -6,6 +8,7 @@
 
 #include "app/about_box.h"
 #include "app/about_command.h"
+#include "app/contrast_note.h"
 #include "app/text_conversion.h"
 #include "gui_fixture.h"
 #include "page/modern_page.h"
@@ -300,6 +303,60 @@ TEST_F(MainWindowTest, AboutBoxOpensFromTheWindowMenuCommand) {
     wxCommandEvent about(wxEVT_MENU, kAboutCommand);
     about.SetEventObject(m_dialog);
     wxTEST_DIALOG(m_dialog->GetEventHandler()->ProcessEvent(about), wxExpectModal<CAboutBox>(IDC_OK));
+    EXPECT_TRUE(m_dialog->IsShown());
+}
+
+// The text of the shown contrast note, or "" when none is shown.
+std::string ShownContrastNote(wxWindow* parent) {
+    wxWindow* note = wxWindow::FindWindowByName(kContrastNoteName, parent);
+    if (!note || !note->IsShown()) return {};
+    for (wxWindow* child : note->GetChildren())
+        if (auto* text = dynamic_cast<wxStaticText*>(child)) return ToCoreText(text->GetLabel());
+    return {};
+}
+
+TEST_F(MainWindowTest, CopyPageCodePutsTheSnippetOnTheClipboardAndHardColoursGetANote) {
+    wxCommandEvent copy(wxEVT_MENU, wxID_HIGHEST + 40);
+    copy.SetEventObject(m_dialog);
+    m_dialog->GetEventHandler()->ProcessEvent(copy);
+    EXPECT_EQ(m_desktop.messages, std::vector<std::string>{std::string(StringTableText(IDS_ADD_ITEMS_FIRST))});
+
+    AddItem("Home", "http://example.com/", "Start");
+    struct Case {
+        bool advanced;
+        const char* highlight;
+        bool note;
+    };
+    for (const Case& c : {Case{false, "orange", false}, Case{true, "darkgreen", false}, Case{true, "orange", true}}) {
+        SCOPED_TRACE(c.highlight);
+        if (Get<wxCheckBox>(IDC_ADVANCED)->GetValue() != c.advanced) Toggle(IDC_ADVANCED);
+        Type(IDC_FONT_COLOR, "white");
+        Type(IDC_BACKGROUND_COLOR, "navy");
+        Type(IDC_ITEM_HIGHLIGHT, c.highlight);
+        if (wxWindow* note = wxWindow::FindWindowByName(kContrastNoteName, m_dialog)) note->Hide();
+        m_dialog->GetEventHandler()->ProcessEvent(copy);
+        Settle();
+        StyleSettings style = m_dialog->ReadStyleSettings();
+        ModernPageOptions snippet;
+        snippet.snippet = true;
+        wxTextDataObject pasted;
+        ASSERT_TRUE(wxTheClipboard->Open());
+        EXPECT_TRUE(wxTheClipboard->GetData(pasted));
+        wxTheClipboard->Close();
+        EXPECT_EQ(ToCoreText(pasted.GetText()),
+                  BuildModernPage(m_dialog->Items(), c.advanced ? PageMode::Styled : PageMode::Simple, style, snippet));
+        EXPECT_EQ(ShownContrastNote(m_dialog).find("white on the highlight colour orange") != std::string::npos, c.note);
+        EXPECT_EQ(ShownContrastNote(m_dialog).empty(), !c.note);
+    }
+
+    // Create writes the modern page all the same, and notes the colours again.
+    ASSERT_NE(wxWindow::FindWindowByName(kContrastNoteName, m_dialog), nullptr);
+    wxWindow::FindWindowByName(kContrastNoteName, m_dialog)->Hide();
+    Get<wxCheckBox>(IDC_MODERN)->SetValue(true);
+    Click(IDC_CREATE);
+    EXPECT_TRUE(std::filesystem::exists(m_dir / "Popup.htm"));
+    EXPECT_EQ(m_desktop.opened.size(), 1u);
+    EXPECT_NE(ShownContrastNote(m_dialog).find("white on the highlight colour orange"), std::string::npos);
     EXPECT_TRUE(m_dialog->IsShown());
 }
 

@@ -9,7 +9,7 @@
 #include "app/base_directory.h"
 #include "app/window_geometry.h"
 #include "resources/dialog_layout.h"
-#include "style/css_colors.h"
+#include "page/css_colors.h"
 #include "style/picker_logic.h"
 #include "style/style_lists.h"
 
