@@ -57,7 +57,7 @@ constexpr StringEntry kStrings[] = {
     {IDS_COLUMN_EXPLANATION, "Explanation"},
     {IDS_OPEN_MENU, "&Open menu..."},
     {IDS_SAVE_MENU, "&Save menu"},
-    {IDS_SAVE_MENU_AS, "Save menu &as..."},
+    {IDS_SAVE_MENU_AS, "Save &menu as..."},
     {IDS_SAVE_PAGE_AS, "Save &page as..."},
     {IDS_EDIT_ENTRY, "&Edit entry..."},
     {IDS_MOVE_ENTRY_UP, "Move entry &up"},
@@ -75,7 +75,7 @@ constexpr StringEntry kStrings[] = {
     {IDS_SAVE_PAGE_TITLE, "Save page"},
     {IDS_LOW_CONTRAST_BACKGROUND, "The font colour %s on the background colour %s has a contrast of only %s:1; text needs at least 4.5:1."},
     {IDS_LOW_CONTRAST_HIGHLIGHT, "The font colour %s on the highlight colour %s has a contrast of only %s:1; text needs at least 4.5:1."},
-    {IDS_COPY_PAGE_CODE, "Copy &page code"},
+    {IDS_COPY_PAGE_CODE, "&Copy page code"},
 };
 
 constexpr int kIds[] = {

@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
 #include <wx/listctrl.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
@@ -13,6 +16,7 @@
 #include <wx/utils.h>
 #include <wx/vlbox.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -22,7 +26,10 @@
 #include <vector>
 
 #include "app/about_box.h"
+#include "app/contrast_note.h"
 #include "app/menulark_dlg.h"
+#include "app/text_conversion.h"
+#include "app/window_commands.h"
 #include "page/create_page.h"
 #include "tests/core/recording_desktop.h"
 #include "tests/core/temp_dir.h"
@@ -173,6 +180,27 @@ protected:
         ASSERT_FALSE(combo->IsPopupShown());
     }
 
+    /// Chooses row `index` of the drop-down list with `id` as a person does
+    /// from the keyboard: a click opens the list, Home goes to its first row,
+    /// the down arrow to the row, and Enter takes it.
+    void Choose(int id, int index) {
+        SCOPED_TRACE(::testing::Message() << "choose row " << index << " of control " << id);
+        auto* choice = Get<wxChoice>(id);
+        ASSERT_NE(choice, nullptr);
+        ClickOn(choice);
+        SettleInput();
+        wxUIActionSimulator keyboard;
+        keyboard.Char(WXK_HOME);
+        Settle();
+        for (int row = 0; row < index; ++row) {
+            keyboard.Char(WXK_DOWN);
+            Settle();
+        }
+        keyboard.Char(WXK_RETURN);
+        ASSERT_TRUE(SettleUntil([&] { return choice->GetSelection() == index; }));
+        SettleInput();
+    }
+
     /// Closes an open drop-down without a choice, as a person does: a click
     /// on the window's bare background beside it, which goes no further.
     void CloseDropDown(PickList list) {
@@ -186,7 +214,87 @@ protected:
         ASSERT_FALSE(combo->IsPopupShown());
     }
 
-    void Type(int id, const wxString& text) { Get<wxTextCtrl>(id)->SetValue(text); }
+    /// Replaces what the box with `id` holds, as a person does: a click in
+    /// the box, Ctrl+A, then the keys of `text` (Delete for ""). Text that
+    /// keys cannot type in a moment (long, not ASCII, or with line breaks)
+    /// is pasted from the clipboard with Ctrl+V instead.
+    void Type(int id, const wxString& text) {
+        SCOPED_TRACE(::testing::Message() << "type into control " << id);
+        auto* box = Get<wxTextCtrl>(id);
+        ASSERT_NE(box, nullptr);
+        if (wxWindow::FindFocus() != box) {
+            ClickOn(box);
+            ASSERT_TRUE(SettleUntil([&] { return wxWindow::FindFocus() == box; }));
+        }
+        wxUIActionSimulator keyboard;
+        keyboard.Char('a', wxMOD_CONTROL);
+        SettleInput();
+        const wxString before = box->GetValue();
+        if (text.empty()) {
+            keyboard.Char(WXK_DELETE);
+        } else if (text.length() <= 80 && text.IsAscii() && !text.Contains("\n") && !text.Contains("\r")) {
+            keyboard.Text(text.ToAscii());
+            SettleUntil([&] { return box->GetValue() == text; });
+            return;
+        } else {
+            SetClipboardText(text);
+            keyboard.Char('v', wxMOD_CONTROL);
+        }
+        SettleUntil([&] { return box->GetValue() != before; });
+        // Nothing copied may outlive the test (the leak check counts it).
+        if (wxTheClipboard->Open()) {
+            wxTheClipboard->Clear();
+            wxTheClipboard->Close();
+        }
+    }
+
+    /// Puts `text` on the clipboard, as a copy in another program would.
+    static void SetClipboardText(const wxString& text) {
+        ASSERT_TRUE(wxTheClipboard->Open());
+        wxTheClipboard->SetData(new wxTextDataObject(text));
+        wxTheClipboard->Close();
+    }
+
+    /// Chooses the window-menu command `command` as a person does from the
+    /// keyboard: Shift+F10 opens the menu, the letter underlined in the
+    /// command's text picks it. The menu runs its own event loop while open,
+    /// so the letter is sent from inside it, once the menu is on screen.
+    void ChooseFromWindowMenu(int command) {
+        SCOPED_TRACE(::testing::Message() << "window menu command " << command);
+        wxChar letter = 0;
+        for (const WindowMenuEntry& entry : kWindowMenu)
+            if (entry.command == command && command != 0)
+                letter = MnemonicOf(FromCoreText(StringTableText(entry.text)));
+        ASSERT_NE(letter, 0) << "no underlined letter";
+        bool opened = false, closed = false;
+        auto onOpen = [&](wxMenuEvent& event) {
+            event.Skip();
+            if (opened) return;
+            opened = true;
+            m_dialog->CallAfter([letter] { wxUIActionSimulator().Char(wxTolower(letter)); });
+        };
+        auto onClose = [&](wxMenuEvent& event) {
+            event.Skip();
+            closed = opened;
+        };
+        m_dialog->Bind(wxEVT_MENU_OPEN, onOpen);
+        m_dialog->Bind(wxEVT_MENU_CLOSE, onClose);
+        wxUIActionSimulator keyboard;
+        keyboard.Char(WXK_F10, wxMOD_SHIFT);
+        bool done = SettleUntil([&] { return closed; });
+        SettleInput();
+        m_dialog->Unbind(wxEVT_MENU_OPEN, onOpen);
+        m_dialog->Unbind(wxEVT_MENU_CLOSE, onClose);
+        ASSERT_TRUE(opened) << "the window menu did not open";
+        ASSERT_TRUE(done) << "the window menu did not close";
+    }
+
+    /// The letter after the single '&' of a menu text.
+    static wxChar MnemonicOf(const wxString& text) {
+        for (size_t i = 0; i + 1 < text.length(); ++i)
+            if (text[i] == '&' && text[i + 1] != '&') return text[i + 1];
+        return 0;
+    }
 
     void AddItem(const wxString& title, const wxString& url, const wxString& explanation) {
         Type(IDC_TITLE, title);
@@ -195,14 +303,72 @@ protected:
         Click(IDC_ADD_MENU);
     }
 
-    /// Selects exactly the given rows, as clicks in the list would.
-    void SelectRows(std::initializer_list<long> rows) {
-        auto* list = Get<wxListCtrl>(IDC_MENU_LIST);
-        for (long r = 0; r < list->GetItemCount(); ++r) list->SetItemState(r, 0, wxLIST_STATE_SELECTED);
-        for (long r : rows) list->SetItemState(r, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    /// Closes the contrast note, when shown, with a click on its OK button.
+    void CloseContrastNote() {
+        wxWindow* note = wxWindow::FindWindowByName(kContrastNoteName, m_dialog);
+        if (!note || !note->IsShown()) return;
+        wxWindow* ok = note->FindWindow(wxID_OK);
+        ASSERT_NE(ok, nullptr);
+        ASSERT_TRUE(ok->IsShownOnScreen() && ok->IsEnabled());
+        // A desktop's window manager keeps the note above its parent, which
+        // raises itself on collapsing; none runs on the test display.
+        note->Raise();
+        SettleInput();
+        wxUIActionSimulator mouse;
+        mouse.MouseMove(Middle(ok));
         Settle();
+        mouse.MouseClick();
+        ASSERT_TRUE(SettleUntil([note] { return !note->IsShown(); })) << "the note stayed open";
     }
 
+    /// Selects exactly the given rows as a person does: a click on the
+    /// first, Ctrl+click on each other; for none, Ctrl+click on each
+    /// selected row.
+    void SelectRows(std::initializer_list<long> rows) {
+        auto* list = Get<wxListCtrl>(IDC_MENU_LIST);
+        ASSERT_NE(list, nullptr);
+        std::vector<long> wanted;
+        for (long row : rows)
+            if (std::find(wanted.begin(), wanted.end(), row) == wanted.end()) wanted.push_back(row);
+        if (wanted.empty()) {
+            for (long row : SelectedRows(list)) ClickRow(list, row, true);
+        } else {
+            ClickRow(list, wanted.front(), false);
+            for (size_t i = 1; i < wanted.size(); ++i) ClickRow(list, wanted[i], true);
+        }
+        std::sort(wanted.begin(), wanted.end());
+        ASSERT_EQ(SelectedRows(list), wanted) << "the clicks did not select these rows";
+    }
+
+    static std::vector<long> SelectedRows(wxListCtrl* list) {
+        std::vector<long> rows;
+        for (long row = -1; (row = list->GetNextItem(row, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED)) != -1;)
+            rows.push_back(row);
+        return rows;
+    }
+
+    /// A click on `row` of `list`, scrolled into view first as a person
+    /// scrolls to it; with Ctrl held down when `withCtrl`.
+    void ClickRow(wxListCtrl* list, long row, bool withCtrl) {
+        list->EnsureVisible(row);
+        Settle();
+        wxRect rect;
+        ASSERT_TRUE(list->GetItemRect(row, rect)) << "row " << row;
+        wxPoint point = list->ClientToScreen(wxPoint(rect.x + std::min(rect.width / 2, 20), rect.y + rect.height / 2));
+        // A second click on the same spot at once would be a double click.
+        if (point == m_lastRowClick) point.x += 12;
+        m_lastRowClick = point;
+        ASSERT_TRUE(CanClick(list, point)) << "row " << row;
+        wxUIActionSimulator person;
+        person.MouseMove(point);
+        Settle();
+        if (withCtrl) person.KeyDown(WXK_CONTROL);
+        person.MouseClick();
+        if (withCtrl) person.KeyUp(WXK_CONTROL);
+        SettleInput();
+    }
+
+    wxPoint m_lastRowClick;
     testing_support::TempDir m_tempDir;  // the base directory, removed with the test
     std::filesystem::path m_dir{m_tempDir.Path()};
     RecordingDesktop m_desktop;

@@ -35,7 +35,8 @@ TEST_F(ItemBoxTest, PastedLineBreaksBecomeBlanks) {
                 SCOPED_TRACE(::testing::Message() << "box " << id << ", line end " << (lineEnd[0] == '\r' ? "CR LF" : "LF")
                                                 << ", paste " << static_cast<int>(way));
                 auto* edit = Get<wxTextCtrl>(id);
-                edit->ChangeValue("");
+                Type(id, "");
+                ASSERT_EQ(edit->GetValue(), "");
                 const wxString copied = wxString("http://example.org/page") + lineEnd + "next" + lineEnd;
                 ASSERT_TRUE(wxTheClipboard->Open());
                 wxTheClipboard->UsePrimarySelection(way == PasteBy::MiddleClick);

@@ -107,14 +107,12 @@ TEST_F(MainWindowTest, AdvancedSettingExpandsAndCollapsesWithoutMovingTheWindow)
     EXPECT_EQ(m_dialog->GetClientSize(), expanded);
     EXPECT_EQ(m_dialog->GetPosition(), corner);
 
+    // Collapsing keeps the panel's values.
+    Type(IDC_FONT_COLOR, "navy");
     Toggle(IDC_ADVANCED);
     SettleUntil([&] { return m_dialog->GetClientSize() == collapsed; });
     EXPECT_EQ(m_dialog->GetClientSize(), collapsed);
     EXPECT_EQ(m_dialog->GetPosition(), corner);
-
-    // Collapsing keeps the panel's values.
-    Type(IDC_FONT_COLOR, "navy");
-    Toggle(IDC_ADVANCED);
     Toggle(IDC_ADVANCED);
     EXPECT_EQ(Get<wxTextCtrl>(IDC_FONT_COLOR)->GetValue(), "navy");
 }
@@ -216,7 +214,7 @@ TEST_F(MainWindowTest, CreateWritesTheChosenPageAndOpensIt) {
         SCOPED_TRACE(::testing::Message() << "advanced " << c.advanced << " modern " << c.modern);
         if (Get<wxCheckBox>(IDC_ADVANCED)->GetValue() != c.advanced) Toggle(IDC_ADVANCED);
         if (Get<wxCheckBox>(IDC_MODERN)->GetValue() != c.modern) Toggle(IDC_MODERN);
-        Type(IDC_FONT_COLOR, "navy");
+        if (c.advanced) Type(IDC_FONT_COLOR, "navy");  // kept while collapsed
         m_desktop.opened.clear();
         Click(IDC_CREATE);
 
@@ -304,10 +302,8 @@ TEST_F(MainWindowTest, OkAndEscapeCloseTheWindow) {
     EXPECT_EQ(m_dialog->GetReturnCode(), kResultCancel);
 }
 
-TEST_F(MainWindowTest, AboutBoxOpensFromTheWindowMenuCommand) {
-    wxCommandEvent about(wxEVT_MENU, kAboutCommand);
-    about.SetEventObject(m_dialog);
-    wxTEST_DIALOG(m_dialog->GetEventHandler()->ProcessEvent(about), wxExpectModal<CAboutBox>(IDC_OK));
+TEST_F(MainWindowTest, AboutBoxOpensFromTheWindowMenu) {
+    wxTEST_DIALOG(ChooseFromWindowMenu(kAboutCommand), wxExpectModal<CAboutBox>(IDC_OK));
     EXPECT_TRUE(m_dialog->IsShown());
 }
 
@@ -321,9 +317,7 @@ std::string ShownContrastNote(wxWindow* parent) {
 }
 
 TEST_F(MainWindowTest, CopyPageCodePutsTheSnippetOnTheClipboardAndHardColoursGetANote) {
-    wxCommandEvent copy(wxEVT_MENU, kCopyPageCodeCommand);
-    copy.SetEventObject(m_dialog);
-    m_dialog->GetEventHandler()->ProcessEvent(copy);
+    ChooseFromWindowMenu(kCopyPageCodeCommand);
     EXPECT_EQ(m_desktop.messages, std::vector<std::string>{std::string(StringTableText(IDS_ADD_ITEMS_FIRST))});
 
     AddItem("Home", "http://example.com/", "Start");
@@ -332,14 +326,17 @@ TEST_F(MainWindowTest, CopyPageCodePutsTheSnippetOnTheClipboardAndHardColoursGet
         const char* highlight;
         bool note;
     };
-    for (const Case& c : {Case{false, "orange", false}, Case{true, "darkgreen", false}, Case{true, "orange", true}}) {
+    // Collapsed last: the panel's values stay, but the page does not use them.
+    for (const Case& c : {Case{true, "darkgreen", false}, Case{true, "orange", true}, Case{false, "orange", false}}) {
         SCOPED_TRACE(c.highlight);
         if (Get<wxCheckBox>(IDC_ADVANCED)->GetValue() != c.advanced) Toggle(IDC_ADVANCED);
-        Type(IDC_FONT_COLOR, "white");
-        Type(IDC_BACKGROUND_COLOR, "navy");
-        Type(IDC_ITEM_HIGHLIGHT, c.highlight);
-        if (wxWindow* note = wxWindow::FindWindowByName(kContrastNoteName, m_dialog)) note->Hide();
-        m_dialog->GetEventHandler()->ProcessEvent(copy);
+        if (c.advanced) {
+            Type(IDC_FONT_COLOR, "white");
+            Type(IDC_BACKGROUND_COLOR, "navy");
+            Type(IDC_ITEM_HIGHLIGHT, c.highlight);
+        }
+        CloseContrastNote();
+        ChooseFromWindowMenu(kCopyPageCodeCommand);
         Settle();
         StyleSettings style = m_dialog->ReadStyleSettings();
         ModernPageOptions snippet;
@@ -355,9 +352,9 @@ TEST_F(MainWindowTest, CopyPageCodePutsTheSnippetOnTheClipboardAndHardColoursGet
     }
 
     // Create writes the modern page all the same, and notes the colours again.
-    ASSERT_NE(wxWindow::FindWindowByName(kContrastNoteName, m_dialog), nullptr);
-    wxWindow::FindWindowByName(kContrastNoteName, m_dialog)->Hide();
-    Get<wxCheckBox>(IDC_MODERN)->SetValue(true);
+    Toggle(IDC_ADVANCED);
+    Toggle(IDC_MODERN);
+    ASSERT_TRUE(Get<wxCheckBox>(IDC_MODERN)->GetValue());
     Click(IDC_CREATE);
     EXPECT_TRUE(std::filesystem::exists(m_dir / "Popup.htm"));
     EXPECT_EQ(m_desktop.opened.size(), 1u);

@@ -186,16 +186,14 @@ TEST_F(MenuFileWindowTest, SavedMenuReopensAndGivesTheCommandTheWindowsPage) {
 
     // Save menu as (no key of its own): a second file, which the caption then names.
     const std::string copy = PathOf("copy.menu.json");
-    wxCommandEvent saveAs(wxEVT_MENU, kSaveMenuAsCommand);
-    saveAs.SetEventObject(m_dialog);
-    wxTEST_DIALOG(m_dialog->GetEventHandler()->ProcessEvent(saveAs), wxExpectModal<wxFileDialog>(copy));
+    wxTEST_DIALOG(ChooseFromWindowMenu(kSaveMenuAsCommand), wxExpectModal<wxFileDialog>(copy));
     EXPECT_EQ(m_dialog->GetTitle(), "copy.menu.json - Menulark");
     EXPECT_EQ(ReadFile(copy), ReadFile(menu));
 
     // Changed and reopened without saving: every control as the file has it.
+    Type(IDC_FONT_COLOR, "red");
     Toggle(IDC_ADVANCED);
     Toggle(IDC_MODERN);
-    Type(IDC_FONT_COLOR, "red");
     SelectRows({1});
     Click(IDC_DELETE);
     wxTEST_DIALOG(Press('O', wxMOD_CONTROL), wxExpectModal<wxMessageDialog>(wxID_NO),

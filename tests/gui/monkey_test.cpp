@@ -120,7 +120,9 @@ protected:
             case 0:
             case 1: {
                 int id = edits[Pick(std::size(edits))];
+                if (!CanClick(Get(id))) break;  // switched off, or in the collapsed panel
                 Type(id, RandomText());
+                if (HasFatalFailure()) return;
                 CheckInvariants("type into " + std::to_string(id));
                 break;
             }
@@ -167,8 +169,10 @@ protected:
                 break;
             }
             case 7: {
-                auto* choice = Get<wxChoice>(choices[Pick(3)]);
-                choice->SetSelection(static_cast<int>(Pick(choice->GetCount())));
+                int id = choices[Pick(3)];
+                if (!CanClick(Get(id))) break;  // in the collapsed panel
+                Choose(id, static_cast<int>(Pick(Get<wxChoice>(id)->GetCount())));
+                if (HasFatalFailure()) return;
                 CheckInvariants("choose a frame value");
                 break;
             }
@@ -199,10 +203,7 @@ protected:
                 CheckInvariants("create");
                 break;
             case 11: {
-                wxCommandEvent about(wxEVT_MENU, kAboutCommand);
-                about.SetEventObject(m_dialog);
-                wxTEST_DIALOG(m_dialog->GetEventHandler()->ProcessEvent(about),
-                              wxExpectModal<CAboutBox>(IDC_OK));
+                wxTEST_DIALOG(ChooseFromWindowMenu(kAboutCommand), wxExpectModal<CAboutBox>(IDC_OK));
                 CheckInvariants("about");
                 break;
             }

@@ -2,14 +2,17 @@
 // picker state machine, the swatch colours and the layout tables.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
 #include <string>
 
 #include "app/about_command.h"
 #include "app/base_directory.h"
+#include "app/window_commands.h"
 #include "app/window_geometry.h"
 #include "resources/dialog_layout.h"
 #include "page/css_colors.h"
+#include "resources/string_table.h"
 #include "style/picker_logic.h"
 #include "style/style_lists.h"
 
@@ -59,6 +62,19 @@ TEST(AboutCommandTest, IgnoresTheLowFourBitsOnly) {
         EXPECT_TRUE(IsSystemMenuCommand(value, kAboutCommand)) << value;
     for (unsigned long value : {0ul, 15ul, 32ul, 0xF060ul, 0xF010ul})
         EXPECT_FALSE(IsSystemMenuCommand(value, kAboutCommand)) << value;
+}
+
+TEST(WindowMenuTest, EveryCommandHasALetterOfItsOwn) {
+    // A letter shared by two commands only moves between them in the menu.
+    std::set<char> letters;
+    for (const WindowMenuEntry& entry : kWindowMenu) {
+        if (entry.command == 0) continue;
+        std::string_view text = StringTableText(entry.text);
+        size_t amp = text.find('&');
+        ASSERT_TRUE(amp != std::string_view::npos && amp + 1 < text.size()) << text;
+        EXPECT_TRUE(letters.insert(static_cast<char>(std::tolower(static_cast<unsigned char>(text[amp + 1])))).second)
+            << text;
+    }
 }
 
 TEST(PickerTargetsTest, TableMatchesButtonsFieldsAndLists) {
