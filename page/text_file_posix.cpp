@@ -220,6 +220,12 @@ WriteResult WriteTextFile(const std::string& path, std::string_view text) {
         }
     }
     ok = ok && WriteTranslated(fd, text, error);
+    // On disk before it takes the page's name: a crash just after the
+    // rename must not leave an empty page where the old one was.
+    if (ok && fsync(fd) != 0 && errno != EINVAL && errno != ENOTSUP) {
+        ok = false;
+        error = errno;
+    }
     if (close(fd) != 0 && ok) {
         ok = false;
         error = errno;
