@@ -12,17 +12,15 @@ namespace menulark {
 
 std::string ExecutablePath() {
     wxString path = wxStandardPaths::Get().GetExecutablePath();
-#ifdef __WXMSW__
-    return std::string(path.mb_str(wxConvLibc));
-#else
     std::string utf8(path.utf8_str());
+#ifndef __WXMSW__
     // realpath with a null buffer allocates as much as the path needs.
     if (char* resolved = realpath(utf8.c_str(), nullptr)) {
         utf8 = resolved;
         free(resolved);
     }
-    return utf8;
 #endif
+    return utf8;
 }
 
 }  // namespace menulark

@@ -10,6 +10,9 @@
 #include <wx/odcombo.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#ifdef __WXMSW__
+#include <wx/msw/wrapwin.h>  // WM_SYSCOMMAND
+#endif
 
 #include <algorithm>
 

@@ -1,6 +1,7 @@
 #pragma once
-// Text between the controls and the core: UTF-8 bytes on Linux and macOS
-// whatever the locale; the ANSI code page on Windows.
+// Text between the controls and the core: the core holds UTF-8 bytes on
+// every platform, whatever the locale or the Windows code page, so pages
+// and paths come out the same everywhere.
 
 #include <wx/string.h>
 
@@ -10,20 +11,12 @@
 namespace menulark {
 
 inline std::string ToCoreText(const wxString& text) {
-#ifdef __WXMSW__
-    return std::string(text.mb_str(wxConvLibc));
-#else
     const wxScopedCharBuffer utf8 = text.utf8_str();
     return std::string(utf8.data(), utf8.length());
-#endif
 }
 
 inline wxString FromCoreText(std::string_view text) {
-#ifdef __WXMSW__
-    return wxString(text.data(), wxConvLibc, text.size());
-#else
     return wxString::FromUTF8(text.data(), text.size());
-#endif
 }
 
 }  // namespace menulark

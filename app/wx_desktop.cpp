@@ -4,6 +4,7 @@
 #include <wx/utils.h>
 
 #include "app/text_conversion.h"
+#include "page/default_program.h"
 
 namespace menulark {
 
@@ -14,7 +15,12 @@ void WxDesktop::ShowMessage(const std::string& text) {
 void WxDesktop::OpenWithDefaultProgram(const std::string& path) {
     // Hands the file to the desktop and returns at once; the result is the
     // desktop's business (it reports its own failures).
+#ifdef __WXMSW__
+    // The shell's "open" verb, with the path in wide characters.
+    ::menulark::OpenWithDefaultProgram(path);
+#else
     wxLaunchDefaultApplication(FromCoreText(path));
+#endif
 }
 
 }  // namespace menulark

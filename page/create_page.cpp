@@ -16,6 +16,13 @@ bool IsFolderNotWritable(int error) {
     return error == EACCES || error == EPERM || error == EROFS;
 }
 
+// Where a user's own programs go differs by platform, and so does the hint.
+#ifdef _WIN32
+constexpr StringId kInstallHint = IDS_INSTALL_HINT_WINDOWS;
+#else
+constexpr StringId kInstallHint = IDS_INSTALL_HINT;
+#endif
+
 }  // namespace
 
 std::string WriteFailedMessage(const std::string& path, const std::string& reason) {
@@ -35,7 +42,7 @@ CreateResult CreatePage(const MenuItemList& items, PageMode mode, const StyleSet
     if (!written) {
         std::string message = WriteFailedMessage(path, written.reason);
         if (IsFolderNotWritable(written.error))
-            message += "\n\n" + std::string(StringTableText(IDS_INSTALL_HINT));
+            message += "\n\n" + std::string(StringTableText(kInstallHint));
         desktop.ShowMessage(message);
         return {CreateOutcome::WriteFailed, path};
     }

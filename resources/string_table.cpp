@@ -55,10 +55,11 @@ constexpr StringEntry kStrings[] = {
     {204, "Title"},
     {205, "URL"},
     {206, "Explanation"},
+    {207, "Menulark writes its pages into its own program folder, and that folder is not writable. Install Menulark into a folder of your own, for example with its setup program, which puts it into AppData\\Local\\Programs\\Menulark in your user folder."},
 };
 
 constexpr int kIds[] = {
-    101, 102, 105, 106, 107, 108, 109, 111, 112, 113, 115, 118, 120, 121, 200, 201, 202, 203, 204, 205, 206,
+    101, 102, 105, 106, 107, 108, 109, 111, 112, 113, 115, 118, 120, 121, 200, 201, 202, 203, 204, 205, 206, 207,
 };
 
 }  // namespace

@@ -1,11 +1,9 @@
 // menulark-page: writes a menu page from tab-separated lines, for scripts.
 #include <iostream>
-#include <string>
-#include <vector>
 
+#include "tools/command_line.h"
 #include "tools/page_command.h"
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    return menulark::RunPageCommand(args, std::cin, std::cout, std::cerr);
+    return menulark::RunPageCommand(menulark::CommandArguments(argc, argv), std::cin, std::cout, std::cerr);
 }

@@ -1,8 +1,6 @@
 #include "tools/page_command.h"
 
-#include <spawn.h>
-#include <sys/wait.h>
-
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -11,8 +9,6 @@
 #include "page/modern_page.h"
 #include "page/text_file.h"
 #include "resources/string_table.h"
-
-extern char** environ;
 
 namespace menulark {
 
@@ -125,16 +121,6 @@ Parsed<MenuItemList> ParseMenuItems(const std::string& text) {
     return {std::move(items), {}};
 }
 
-bool OpenWithXdgOpen(const std::string& path) {
-    std::string program = "xdg-open";
-    std::vector<char*> argv{program.data(), const_cast<char*>(path.c_str()), nullptr};
-    pid_t pid;
-    if (posix_spawnp(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0) return false;
-    int status = 0;
-    // xdg-open hands the file over and returns; waiting only reaps it.
-    return waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
 int RunPageCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                    std::ostream& err, FileOpener opener) {
     Parsed<PageCommandOptions> options = ParsePageCommandArgs(args);
@@ -149,7 +135,8 @@ int RunPageCommand(const std::vector<std::string>& args, std::istream& in, std::
 
     std::string input;
     if (options.value->inputPath) {
-        std::ifstream file(*options.value->inputPath, std::ios::binary);
+        // Names are UTF-8 on every platform.
+        std::ifstream file(std::filesystem::u8path(*options.value->inputPath), std::ios::binary);
         if (!file) {
             err << "menulark-page: cannot read " << *options.value->inputPath << "\n";
             return kStatusUsage;

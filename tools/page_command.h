@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "page/default_program.h"
 #include "page/menu_item_list.h"
 #include "page/page_generator.h"
 #include "style/style_settings.h"
@@ -44,10 +45,9 @@ enum PageCommandStatus { kStatusOk = 0, kStatusWriteFailed = 1, kStatusUsage = 2
 
 /// Opens a file with the desktop's default program; replaced by tests.
 using FileOpener = bool (*)(const std::string& path);
-bool OpenWithXdgOpen(const std::string& path);
 
 /// Runs the whole command; messages go to `out` and `err`.
 int RunPageCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                   std::ostream& err, FileOpener opener = OpenWithXdgOpen);
+                   std::ostream& err, FileOpener opener = OpenWithDefaultProgram);
 
 }  // namespace menulark

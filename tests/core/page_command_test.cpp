@@ -1,16 +1,16 @@
 #include "tools/page_command.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstring>
 #include <functional>
 #include <sstream>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "tests/core/expected_pages.h"
+#include "tests/core/system_text.h"
 #include "tests/core/temp_dir.h"
 
 namespace menulark {
@@ -373,7 +373,7 @@ TEST_F(PageCommandTest, BadInputExitsWithTwoAndWritesNothing) {
             if (exists) {
                 EXPECT_EQ(ReadBytes(path), previous);
             } else {
-                EXPECT_EQ(access(path.c_str(), F_OK), -1);
+                EXPECT_FALSE(std::filesystem::exists(std::filesystem::u8path(path)));
             }
         }
     }
@@ -381,14 +381,15 @@ TEST_F(PageCommandTest, BadInputExitsWithTwoAndWritesNothing) {
 
 TEST_F(PageCommandTest, UnwritableFileExitsWithOneAndTheReason) {
     WriteBytes(dir / "locked.htm", "old");
-    ASSERT_EQ(chmod((dir / "locked.htm").c_str(), 0444), 0);
+    std::filesystem::permissions(dir / "locked.htm", std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                               std::filesystem::perms::others_read);
     struct Case {
         const char* what;
         std::string path;
         std::string reasonPart;
     };
     const Case cases[] = {
-        {"missing directory", dir / "missing/page.htm", std::strerror(ENOENT)},
+        {"missing directory", dir / "missing/page.htm", testing_support::SystemText(ENOENT)},
         {"read-only file", dir / "locked.htm", ""},
     };
     for (const Case& c : cases) {

@@ -1,0 +1,191 @@
+// Windows implementation of the whole-file replacement: wide-character paths
+// from UTF-8, a temporary file beside the target, then ReplaceFileW (which
+// keeps the target's attributes and security) or MoveFileExW for a new file.
+#include <windows.h>
+
+#include <cerrno>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "page/line_feeds.h"
+#include "page/text_file.h"
+
+namespace menulark {
+namespace {
+
+std::string Utf8FromWide(const wchar_t* text, int length) {
+    int size = WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(size > 0 ? size : 0), '\0');
+    if (size > 0) WideCharToMultiByte(CP_UTF8, 0, text, length, out.data(), size, nullptr, nullptr);
+    return out;
+}
+
+// The callers test `error` against errno values, so the system's code is
+// mapped onto the nearest one; the text stays the system's own.
+int ErrnoFor(DWORD code) {
+    switch (code) {
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION: return EACCES;
+    case ERROR_WRITE_PROTECT: return EROFS;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_INVALID_DRIVE: return ENOENT;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return ENOSPC;
+    case ERROR_FILENAME_EXCED_RANGE: return ENAMETOOLONG;
+    case ERROR_CANT_RESOLVE_FILENAME: return ELOOP;
+    default: return EIO;
+    }
+}
+
+WriteResult Failure(DWORD code) {
+    wchar_t* text = nullptr;
+    DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string reason = length ? Utf8FromWide(text, static_cast<int>(length)) : std::string();
+    if (text) LocalFree(text);
+    // System messages end in ".\r\n"; the message box adds its own layout.
+    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == ' '))
+        reason.pop_back();
+    if (!reason.empty() && reason.back() == '.') reason.pop_back();
+    if (reason.empty()) reason = "System error " + std::to_string(code);
+    return {false, reason, ErrnoFor(code)};
+}
+
+bool WideFromUtf8(const std::string& text, std::wstring& out) {
+    if (text.empty()) return false;
+    int size = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()),
+                                   nullptr, 0);
+    if (size <= 0) return false;
+    out.assign(static_cast<size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()), out.data(),
+                        size);
+    return out.find(L'\0') == std::wstring::npos;
+}
+
+std::wstring DirectoryOf(const std::wstring& path) {
+    size_t slash = path.find_last_of(L"\\/");
+    if (slash == std::wstring::npos) return L".";
+    if (slash == 0 || (slash == 2 && path[1] == L':')) return path.substr(0, slash + 1);
+    return path.substr(0, slash);
+}
+
+// A link (symbolic link, or a link the file system follows by itself) is
+// written through: an existing file is opened and asked for its final name,
+// and that file is replaced. A link whose target is missing is refused
+// rather than replaced by a plain file.
+bool ResolveLinks(const std::wstring& path, std::wstring& resolved, DWORD& error) {
+    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        resolved = path;  // nothing there yet (or an error the caller reports)
+        return true;
+    }
+    HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        error = GetLastError();
+        return false;
+    }
+    std::vector<wchar_t> buffer(MAX_PATH);
+    DWORD length;
+    while ((length = GetFinalPathNameByHandleW(file, buffer.data(), static_cast<DWORD>(buffer.size()),
+                                               FILE_NAME_NORMALIZED | VOLUME_NAME_DOS)) >= buffer.size())
+        buffer.resize(length + 1);
+    if (length == 0) error = GetLastError();
+    CloseHandle(file);
+    if (length == 0) return false;
+    resolved.assign(buffer.data(), length);
+    return true;
+}
+
+bool WriteAll(HANDLE file, const char* data, size_t size, DWORD& error) {
+    while (size > 0) {
+        DWORD chunk = static_cast<DWORD>(size < (1u << 30) ? size : (1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(file, data, chunk, &written, nullptr)) {
+            error = GetLastError();
+            return false;
+        }
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+// Writes chunk by chunk, so memory stays small for any size.
+bool WriteTranslated(HANDLE file, std::string_view text, DWORD& error) {
+    constexpr size_t kChunk = size_t{1} << 18;
+    std::unique_ptr<char[]> buffer(new char[2 * kChunk]);
+    for (size_t pos = 0; pos < text.size(); pos += kChunk) {
+        const std::string_view chunk = text.substr(pos, kChunk);
+        char* end = TranslateLineFeeds(chunk.data(), chunk.size(), buffer.get());
+        if (!WriteAll(file, buffer.get(), static_cast<size_t>(end - buffer.get()), error)) return false;
+    }
+    return true;
+}
+
+// Creates a new, uniquely named file in `directory`.
+HANDLE CreateTemporary(const std::wstring& directory, std::wstring& name, DWORD& error) {
+    std::random_device seed;
+    std::mt19937 random(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        wchar_t suffix[16];
+        swprintf(suffix, 16, L"%06x", static_cast<unsigned>(random() & 0xFFFFFF));
+        wchar_t last = directory.back();
+        name = directory + (last == L'\\' || last == L'/' ? L"" : L"\\") + L".menulark-" + suffix;
+        HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) return file;
+        error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return INVALID_HANDLE_VALUE;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+}  // namespace
+
+WriteResult WriteTextFile(const std::string& path, std::string_view text) {
+    std::wstring wide;
+    if (!WideFromUtf8(path, wide)) return Failure(ERROR_INVALID_NAME);
+    std::wstring target;
+    DWORD error = 0;
+    if (!ResolveLinks(wide, target, error)) return Failure(error);
+
+    DWORD attributes = GetFileAttributesW(target.c_str());
+    bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (exists) {
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY) return {false, "Not a regular file"};
+        if (attributes & FILE_ATTRIBUTE_READONLY) return {false, "The file is read-only"};
+    } else if ((error = GetLastError()) != ERROR_FILE_NOT_FOUND) {
+        return Failure(error);
+    }
+
+    std::wstring temporary;
+    HANDLE file = CreateTemporary(DirectoryOf(target), temporary, error);
+    if (file == INVALID_HANDLE_VALUE) return Failure(error);
+    bool ok = WriteTranslated(file, text, error);
+    if (!CloseHandle(file) && ok) {
+        ok = false;
+        error = GetLastError();
+    }
+    if (ok) {
+        // ReplaceFileW keeps the target's attributes, owner and permissions;
+        // where it cannot (another volume's rules, an old file system), a plain
+        // replacing move is still one step.
+        ok = (exists && ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                                     nullptr, nullptr)) ||
+             MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        if (!ok) error = GetLastError();
+    }
+    if (!ok) {
+        DeleteFileW(temporary.c_str());
+        return Failure(error);
+    }
+    return {true, {}};
+}
+
+}  // namespace menulark
