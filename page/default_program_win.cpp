@@ -1,5 +1,6 @@
 // The shell's "open" verb: the program the user chose for the file's type.
 #include <windows.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <string>
