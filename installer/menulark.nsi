@@ -3,7 +3,8 @@
 ; entry; an uninstaller that removes what was installed and the pages the
 ; program wrote. makensis gets VERSION, BINDIR (menulark.exe, menulark-page.exe,
 ; readme.htm), ICON and OUTFILE from the build.
-Unicode true
+; A 64-bit setup for the 64-bit program (and for Wine without its 32-bit part).
+Target amd64-unicode
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
 
@@ -23,8 +24,15 @@ Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles
 
+Var CreatedProgramsFolder
+
 Section "Menulark"
   SetShellVarContext current
+  ; Noted so that uninstalling removes the programs folder only if this
+  ; setup made it.
+  StrCpy $CreatedProgramsFolder 0
+  IfFileExists "$LOCALAPPDATA\Programs\*.*" +2 0
+    StrCpy $CreatedProgramsFolder 1
   SetOutPath "$INSTDIR"
   File "${BINDIR}\menulark.exe"
   File "${BINDIR}\menulark-page.exe"
@@ -39,6 +47,7 @@ Section "Menulark"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "CreatedProgramsFolder" $CreatedProgramsFolder
 SectionEnd
 
 Section "Uninstall"
@@ -51,7 +60,11 @@ Section "Uninstall"
   Delete "$INSTDIR\Popup.htm"
   Delete "$INSTDIR\colorFile.htm"
   Delete "$INSTDIR\Uninstall.exe"
-  ; Only when empty: files the user put there stay.
+  ; Only when empty: files the user put there stay. The programs folder
+  ; itself goes too when this setup made it and nothing else is in it.
   RMDir "$INSTDIR"
+  ReadRegDWORD $0 HKCU "${UNINSTALL_KEY}" "CreatedProgramsFolder"
+  StrCmp $0 1 0 +2
+    RMDir "$LOCALAPPDATA\Programs"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd

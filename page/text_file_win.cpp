@@ -160,6 +160,13 @@ WriteResult WriteTextFile(const std::string& path, std::string_view text) {
     if (exists) {
         if (attributes & FILE_ATTRIBUTE_DIRECTORY) return {false, "Not a regular file"};
         if (attributes & FILE_ATTRIBUTE_READONLY) return {false, "The file is read-only"};
+        // Another program may hold the file open without letting it be
+        // replaced; find out before anything is made (ReplaceFileW can leave
+        // a file of its own behind when it fails).
+        HANDLE probe = CreateFileW(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (probe == INVALID_HANDLE_VALUE) return Failure(GetLastError());
+        CloseHandle(probe);
     } else if ((error = GetLastError()) != ERROR_FILE_NOT_FOUND) {
         return Failure(error);
     }
@@ -169,6 +176,12 @@ WriteResult WriteTextFile(const std::string& path, std::string_view text) {
     if (file == INVALID_HANDLE_VALUE) return Failure(error);
     bool ok = WriteTranslated(file, text, error);
     if (!CloseHandle(file) && ok) {
+        ok = false;
+        error = GetLastError();
+    }
+    // A replaced file keeps its attributes whichever way it is replaced.
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    if (ok && exists && (attributes & kKept) && !SetFileAttributesW(temporary.c_str(), attributes & kKept)) {
         ok = false;
         error = GetLastError();
     }

@@ -35,10 +35,16 @@ public:
     }
     ~TempDir() {
         std::error_code ignored;
-        // Read-only files inside must not stop the clean-up.
-        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
-        std::filesystem::remove_all(m_path, ignored);
+        // Read-only files inside must not stop the clean-up (on Windows a
+        // read-only file cannot be deleted at all).
+        const std::filesystem::path root = std::filesystem::u8path(m_path);
+        std::filesystem::permissions(root, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                     ignored);
+        for (std::filesystem::recursive_directory_iterator it(root, ignored), end; !ignored && it != end;
+             it.increment(ignored))
+            std::filesystem::permissions(it->path(), std::filesystem::perms::owner_write,
+                                         std::filesystem::perm_options::add, ignored);
+        std::filesystem::remove_all(root, ignored);
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;

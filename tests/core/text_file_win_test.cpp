@@ -59,11 +59,15 @@ TEST(WriteTextFileWindowsTest, FailuresCarryTheSystemsText) {
 }
 
 TEST(WriteTextFileWindowsTest, ReplacedFileKeepsItsAttributes) {
-    for (DWORD attribute : {DWORD{FILE_ATTRIBUTE_HIDDEN}, DWORD{FILE_ATTRIBUTE_ARCHIVE}}) {
+    for (DWORD attribute : {DWORD{FILE_ATTRIBUTE_HIDDEN}, DWORD{FILE_ATTRIBUTE_SYSTEM}}) {
         TempDir dir;
         const std::string path = dir / "Popup.htm";
         WriteBytes(path, "old");
         ASSERT_TRUE(SetFileAttributesW(Wide(path).c_str(), attribute));
+        // Wine keeps these attributes only where the host file system has
+        // extended attributes.
+        if (!(GetFileAttributesW(Wide(path).c_str()) & attribute))
+            GTEST_SKIP() << "the file system does not keep attribute " << attribute;
         ASSERT_TRUE(WriteTextFile(path, "new\n")) << attribute;
         DWORD after = GetFileAttributesW(Wide(path).c_str());
         ASSERT_NE(after, INVALID_FILE_ATTRIBUTES);

@@ -24,7 +24,10 @@ fail() {
 }
 winvar() { wine cmd /c "echo %$1%" 2>/dev/null | tr -d '\r'; }
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Menulark'
-snapshot() { find "$WINEPREFIX/drive_c" -path "$WINEPREFIX/drive_c/windows" -prune -o -print | sort; }
+snapshot() {  # the prefix's files, less Wine's own and the uninstallers' empty folders (below)
+  find "$WINEPREFIX/drive_c" -path "$WINEPREFIX/drive_c/windows" -prune -o -print |
+    grep -vE '/Temp/~nsu[0-9A-Za-z]*\.tmp$' | sort
+}
 
 snapshot >"$work/before"
 wine "$setup" /S
@@ -104,7 +107,16 @@ done
 [ ! -e "$program_dir" ] || fail "after uninstalling, $program_dir holds: $(ls -A "$program_dir")"
 [ ! -e "$start_menu/Menulark.lnk" ] || fail "the Start-menu entry is still there"
 wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "the uninstall entry is still there"
+# The uninstaller runs from a copy in %TEMP% (so that it can delete itself),
+# which Windows removes at the next restart: restart, then compare. Wine
+# deletes the copy but keeps its empty folder, ~nsu*.tmp, which alone is
+# not counted.
+wineboot -r
+wineserver -w
 snapshot >"$work/after"
+for folder in "$WINEPREFIX"/drive_c/users/*/Temp/~nsu*.tmp; do
+  [ -d "$folder" ] && [ -n "$(ls -A "$folder")" ] && fail "the uninstaller's copy is left in $folder"
+done
 diff "$work/before" "$work/after" >"$work/diff" || fail "the prefix changed: $(cat "$work/diff")"
 
 [ "$failures" -eq 0 ] || exit 1
