@@ -13,8 +13,9 @@ void ApplyCompactControlStyle();
 /// silently, so on GTK the box is a one-line text view instead.
 long LongEditStyle();
 
-/// Completes a box created with LongEditStyle(): no scroll bars, and the
-/// view follows the cursor as a single-line box does.
+/// Completes a box created with LongEditStyle(): no scroll bars, the view
+/// follows the cursor as a single-line box does, and a line break that comes
+/// in (paste, drop) becomes a blank before the box takes it.
 void FinishLongEdit(wxTextCtrl* edit);
 
 }  // namespace menulark

@@ -4,7 +4,6 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
-#include <wx/filename.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
 #include <wx/odcombo.h>
@@ -15,6 +14,8 @@
 #endif
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "app/about_box.h"
 #include "app/about_command.h"
@@ -122,6 +123,7 @@ wxBEGIN_EVENT_TABLE(CMenularkDlg, wxDialog)
     EVT_CONTEXT_MENU(CMenularkDlg::OnContextMenu)
     EVT_CHAR_HOOK(CMenularkDlg::OnCharHook)
     EVT_CLOSE(CMenularkDlg::OnClose)
+    EVT_IDLE(CMenularkDlg::OnIdle)
 wxEND_EVENT_TABLE()
 
 CMenularkDlg::CMenularkDlg(const DialogEnvironment& environment)
@@ -296,6 +298,17 @@ void CMenularkDlg::OnAdvancedClicked(wxCommandEvent&) {
     int fullClientHeight = m_fullWindowRect.height - (GetSize().y - GetClientSize().y);
     SetClientSize(GetClientSize().x, WindowHeightFor(shown, fullClientHeight, m_scale));
     Raise();
+    // The colour pickers live in this panel: start the swatch's web engine
+    // now, so that the first pick need not wait for it, but only once the
+    // expanded window is drawn. A run that never expands never starts it.
+    if (shown && !BrowserPane()->HasWebView()) m_prepareBrowserWhenIdle = true;
+}
+
+void CMenularkDlg::OnIdle(wxIdleEvent& event) {
+    event.Skip();
+    if (!m_prepareBrowserWhenIdle) return;
+    m_prepareBrowserWhenIdle = false;
+    BrowserPane()->Prepare();
 }
 
 void CMenularkDlg::ShowPickListFor(int target) {
@@ -329,7 +342,10 @@ void CMenularkDlg::OnPickListChanged(wxCommandEvent&) {
 
 void CMenularkDlg::OnHelpClicked(wxCommandEvent&) {
     std::string path = m_baseDirectory + "readme.htm";
-    if (!wxFileName::FileExists(FromCoreText(path))) {
+    // Checked under the path's own bytes: a file name converted for the
+    // toolkit depends on the locale.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) {
         m_desktop->ShowMessage(PageTemplates::Format(IDS_HELP_MISSING, {path}));
         return;
     }

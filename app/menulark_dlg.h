@@ -89,6 +89,7 @@ private:
     void OnContextMenu(wxContextMenuEvent& event);
     void OnAboutCommand(wxCommandEvent& event);
     void OnPickListChanged(wxCommandEvent& event);
+    void OnIdle(wxIdleEvent& event);
 
     // One line each: the picker buttons.
     void OnPickFontSize(wxCommandEvent&) { ShowPickListFor(1); }
@@ -119,6 +120,7 @@ private:
     std::unique_ptr<Desktop> m_ownDesktop;
     Desktop* m_desktop = nullptr;
     std::unique_ptr<ColorSwatchPreview> m_swatch;
+    bool m_prepareBrowserWhenIdle = false;
 
     wxDECLARE_EVENT_TABLE();
 };

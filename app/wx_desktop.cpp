@@ -3,7 +3,12 @@
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 
+#ifdef __WXGTK__
+#include <glib.h>
+#endif
+
 #include "app/text_conversion.h"
+#include "page/absolute_path.h"
 #include "page/default_program.h"
 
 namespace menulark {
@@ -14,12 +19,21 @@ void WxDesktop::ShowMessage(const std::string& text) {
 
 void WxDesktop::OpenWithDefaultProgram(const std::string& path) {
     // Hands the file to the desktop and returns at once; the result is the
-    // desktop's business (it reports its own failures).
-#ifdef __WXMSW__
+    // desktop's business (it reports its own failures). An absolute path
+    // cannot be taken for an option by the program that opens it.
+    std::string absolute = AbsolutePath(path);
+#ifdef __WXGTK__
+    // The desktop's opener gets the file name as the system's own bytes;
+    // through wxString they would depend on the locale.
+    gchar* argv[] = {const_cast<gchar*>("xdg-open"), absolute.data(), nullptr};
+    GError* failure = nullptr;
+    if (!g_spawn_async(nullptr, argv, nullptr, G_SPAWN_SEARCH_PATH, nullptr, nullptr, nullptr, &failure))
+        g_error_free(failure);
+#elif defined(__WXMSW__)
     // The shell's "open" verb, with the path in wide characters.
-    ::menulark::OpenWithDefaultProgram(path);
+    ::menulark::OpenWithDefaultProgram(absolute);
 #else
-    wxLaunchDefaultApplication(FromCoreText(path));
+    wxLaunchDefaultApplication(FromCoreText(absolute));
 #endif
 }
 

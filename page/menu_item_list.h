@@ -73,6 +73,12 @@ public:
     std::vector<MenuItem> Items() const { return {begin(), end()}; }
     int SelectedRow() const { return m_selectedRow; }
 
+    // Editing in place, for the edit and move commands (page/menu_edits.h).
+    /// Replaces row r's texts; false (and nothing changes) when a field is empty.
+    bool ReplaceRow(int r, std::string title, std::string url, std::string explanation);
+    /// Exchanges rows a and b and makes `remembered` the remembered row.
+    void SwapRows(int a, int b, int remembered);
+
 private:
     // Entries are held by pointer so that removing a row moves pointers, not
     // strings: Delete stays cheap however long the list grows.

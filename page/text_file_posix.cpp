@@ -1,6 +1,8 @@
 // POSIX implementation of the whole-file replacement (text_file_win.cpp is
 // the Windows one); nothing else in the core touches files.
 #include <fcntl.h>
+#include <limits.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +10,7 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "page/line_feeds.h"
@@ -78,6 +81,75 @@ bool WriteTranslated(int fd, std::string_view text, int& error) {
     return true;
 }
 
+// --- removal of the temporary file when the process is interrupted ---
+//
+// Ctrl-C, SIGTERM or SIGHUP during a write would otherwise leave a partial
+// temporary file behind. While a temporary file exists, a handler removes
+// it and then lets the signal take its usual course. The handler may only
+// use async-signal-safe calls, so the path lives in a static buffer.
+
+const int kInterruptSignals[] = {SIGINT, SIGTERM, SIGHUP};
+constexpr size_t kSignalCount = sizeof kInterruptSignals / sizeof kInterruptSignals[0];
+
+char g_temporaryPath[PATH_MAX];
+volatile sig_atomic_t g_temporaryExists = 0;
+struct sigaction g_previousActions[kSignalCount];
+
+void RemoveTemporaryAndRaiseAgain(int signalNumber) {
+    if (g_temporaryExists) unlink(g_temporaryPath);
+    g_temporaryExists = 0;
+    // The disposition from before the write (normally the default, which
+    // ends the process with the signal's status) handles the signal once
+    // this handler returns.
+    for (size_t i = 0; i < kSignalCount; ++i)
+        if (kInterruptSignals[i] == signalNumber) sigaction(signalNumber, &g_previousActions[i], nullptr);
+    raise(signalNumber);
+}
+
+// Installs the handler for the duration of one write; ignored signals stay
+// ignored (a process started with nohup keeps running on SIGHUP).
+class InterruptCleanup {
+public:
+    InterruptCleanup() {
+        struct sigaction action {};
+        action.sa_handler = RemoveTemporaryAndRaiseAgain;
+        sigemptyset(&action.sa_mask);
+        for (int signalNumber : kInterruptSignals) sigaddset(&action.sa_mask, signalNumber);
+        for (size_t i = 0; i < kSignalCount; ++i) {
+            sigaction(kInterruptSignals[i], nullptr, &g_previousActions[i]);
+            if (g_previousActions[i].sa_handler != SIG_IGN) sigaction(kInterruptSignals[i], &action, nullptr);
+        }
+    }
+    ~InterruptCleanup() {
+        for (size_t i = 0; i < kSignalCount; ++i)
+            sigaction(kInterruptSignals[i], &g_previousActions[i], nullptr);
+    }
+    InterruptCleanup(const InterruptCleanup&) = delete;
+    InterruptCleanup& operator=(const InterruptCleanup&) = delete;
+};
+
+// Holds the interrupt signals back while the temporary file comes into being
+// or takes the target's place, so that the handler never sees a path that is
+// not (or no longer) the temporary file.
+class SignalsHeldBack {
+public:
+    SignalsHeldBack() {
+        sigset_t held;
+        sigemptyset(&held);
+        for (int signalNumber : kInterruptSignals) sigaddset(&held, signalNumber);
+        pthread_sigmask(SIG_BLOCK, &held, &m_previous);
+    }
+    ~SignalsHeldBack() { pthread_sigmask(SIG_SETMASK, &m_previous, nullptr); }
+    SignalsHeldBack(const SignalsHeldBack&) = delete;
+    SignalsHeldBack& operator=(const SignalsHeldBack&) = delete;
+
+private:
+    sigset_t m_previous;
+};
+
+// One write at a time: the handler knows one temporary file.
+std::mutex g_writeMutex;
+
 }  // namespace
 
 WriteResult WriteTextFile(const std::string& path, std::string_view text) {
@@ -97,12 +169,18 @@ WriteResult WriteTextFile(const std::string& path, std::string_view text) {
         return Failure(errno);
     }
 
-    std::string temporary = DirectoryOf(target) + "/.menulark-XXXXXX";
-    std::vector<char> name(temporary.begin(), temporary.end());
-    name.push_back('\0');
-    int fd = mkstemp(name.data());
-    if (fd < 0) return Failure(errno);
-    temporary = name.data();
+    const std::string temporary = DirectoryOf(target) + "/.menulark-XXXXXX";
+    if (temporary.size() >= sizeof g_temporaryPath) return Failure(ENAMETOOLONG);
+    std::lock_guard<std::mutex> oneWriteAtATime(g_writeMutex);
+    InterruptCleanup cleanup;
+    int fd;
+    {
+        SignalsHeldBack held;
+        std::memcpy(g_temporaryPath, temporary.c_str(), temporary.size() + 1);
+        fd = mkstemp(g_temporaryPath);
+        if (fd < 0) return Failure(errno);
+        g_temporaryExists = 1;
+    }
 
     mode_t mode;
     if (exists) {
@@ -124,14 +202,14 @@ WriteResult WriteTextFile(const std::string& path, std::string_view text) {
         ok = false;
         error = errno;
     }
-    if (ok && rename(temporary.c_str(), target.c_str()) != 0) {
+    SignalsHeldBack held;
+    if (ok && rename(g_temporaryPath, target.c_str()) != 0) {
         ok = false;
         error = errno;
     }
-    if (!ok) {
-        unlink(temporary.c_str());
-        return Failure(error);
-    }
+    if (!ok) unlink(g_temporaryPath);
+    g_temporaryExists = 0;
+    if (!ok) return Failure(error);
     return {true, {}};
 }
 

@@ -1,13 +1,20 @@
 #include "tools/page_command.h"
 
-#include <filesystem>
-#include <fstream>
+#include <unistd.h>  // STDIN_FILENO
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <iterator>
 #include <sstream>
 
+#include "page/absolute_path.h"
 #include "page/modern_page.h"
+#include "page/read_file.h"
 #include "page/text_file.h"
+#include "page/url_scheme.h"
+#include "page/utf8_check.h"
 #include "resources/string_table.h"
 
 namespace menulark {
@@ -18,7 +25,12 @@ std::string PageCommandUsage() {
         "\n"
         "Writes a page with a right-click menu. Reads the menu entries from FILE,\n"
         "or from standard input (no FILE, or -), one per line: title, URL and explanation,\n"
-        "separated by tabs. Empty lines are skipped.\n"
+        "separated by tabs. Empty lines are skipped. Lines end in LF or CR LF.\n"
+        "The input must be UTF-8; otherwise nothing is written and the message names\n"
+        "the line and the first bad byte, counted from 1 within that line.\n"
+        "An entry whose URL uses the javascript:, vbscript: or data: scheme can run\n"
+        "script in the page: each one gets a warning on standard error, and the page\n"
+        "is written all the same.\n"
         "\n"
         "Options:\n"
         "  --styled               use the styled look (default: the simple look)\n"
@@ -36,7 +48,8 @@ std::string PageCommandUsage() {
         "  --open                 open the written page with the default program\n"
         "  --help                 show this text\n"
         "\n"
-        "Exit status: 0 written, 1 the file could not be written, 2 bad input.\n";
+        "Exit status: 0 written, 1 the page or the report on standard output could\n"
+        "not be written, 2 bad arguments, bad input or input that cannot be read.\n";
     return usage;
 }
 
@@ -90,7 +103,7 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
     return {std::move(options), {}};
 }
 
-Parsed<MenuItemList> ParseMenuItems(const std::string& text) {
+Parsed<MenuItemList> ParseMenuItems(const std::string& text, std::vector<size_t>* lineNumbers) {
     MenuItemList items;
     size_t lineNumber = 0;
     size_t pos = 0;
@@ -106,6 +119,12 @@ Parsed<MenuItemList> ParseMenuItems(const std::string& text) {
         size_t firstTab = line.find('\t');
         size_t secondTab = firstTab == std::string_view::npos ? firstTab : line.find('\t', firstTab + 1);
         if (secondTab == std::string_view::npos || line.find('\t', secondTab + 1) != std::string_view::npos) {
+            // Lines ended by a lone CR run together into one: say so rather
+            // than count their tabs.
+            if (line.find('\r') != std::string_view::npos)
+                return {std::nullopt, "line " + std::to_string(lineNumber) +
+                                          ": the line ends are CR only (carriage returns without line "
+                                          "feeds); end the lines with LF or CR LF"};
             return {std::nullopt, "line " + std::to_string(lineNumber) +
                                       ": expected title, URL and explanation separated by two tabs"};
         }
@@ -116,13 +135,41 @@ Parsed<MenuItemList> ParseMenuItems(const std::string& text) {
             return {std::nullopt, "line " + std::to_string(lineNumber) + ": " +
                                       std::string(StringTableText(IDS_FILL_ALL_BOXES))};
         }
+        if (lineNumbers) lineNumbers->push_back(lineNumber);
     }
     if (items.RowCount() == 0) return {std::nullopt, std::string(StringTableText(IDS_ADD_ITEMS_FIRST))};
     return {std::move(items), {}};
 }
 
-int RunPageCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                   std::ostream& err, FileOpener opener) {
+namespace {
+
+// Reads the named file, or standard input. The process's own standard input
+// is read with read(2), so that a failure brings errno's reason.
+ReadResult ReadInput(const std::optional<std::string>& path, std::istream& in) {
+    if (path) return ReadWholeFile(*path);
+    if (&in == &std::cin) return ReadToEnd(STDIN_FILENO);
+    ReadResult result;
+    result.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    result.ok = true;
+    return result;
+}
+
+// Where the first byte that is not UTF-8 is: "line L: ... byte B ...", both
+// counted from 1, B within the line.
+std::string InvalidUtf8Message(const std::string& text, size_t offset) {
+    size_t lineStart = 0;
+    if (offset > 0) {
+        size_t lineFeed = text.rfind('\n', offset - 1);
+        if (lineFeed != std::string::npos) lineStart = lineFeed + 1;
+    }
+    size_t line = 1 + static_cast<size_t>(std::count(
+                          text.begin(), text.begin() + static_cast<std::ptrdiff_t>(lineStart), '\n'));
+    return "line " + std::to_string(line) + ": not valid UTF-8 at byte " +
+           std::to_string(offset - lineStart + 1) + " of the line";
+}
+
+int RunCommandSteps(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                    std::ostream& err, FileOpener opener) {
     Parsed<PageCommandOptions> options = ParsePageCommandArgs(args);
     if (!options.value) {
         err << "menulark-page: " << options.error << "\nTry 'menulark-page --help'.\n";
@@ -133,23 +180,32 @@ int RunPageCommand(const std::vector<std::string>& args, std::istream& in, std::
         return kStatusOk;
     }
 
-    std::string input;
-    if (options.value->inputPath) {
-        // Names are UTF-8 on every platform.
-        std::ifstream file(std::filesystem::u8path(*options.value->inputPath), std::ios::binary);
-        if (!file) {
-            err << "menulark-page: cannot read " << *options.value->inputPath << "\n";
-            return kStatusUsage;
-        }
-        input.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    } else {
-        input.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    ReadResult input = ReadInput(options.value->inputPath, in);
+    if (!input) {
+        err << "menulark-page: cannot read " << options.value->inputPath.value_or("standard input") << ": "
+            << input.reason << "\n";
+        return kStatusUsage;
+    }
+    if (std::optional<size_t> bad = FirstInvalidUtf8(input.bytes)) {
+        err << "menulark-page: " << InvalidUtf8Message(input.bytes, *bad) << "\n";
+        return kStatusUsage;
     }
 
-    Parsed<MenuItemList> items = ParseMenuItems(input);
+    std::vector<size_t> lineNumbers;
+    Parsed<MenuItemList> items = ParseMenuItems(input.bytes, &lineNumbers);
     if (!items.value) {
         err << "menulark-page: " << items.error << "\n";
         return kStatusUsage;
+    }
+    // Such URLs are legitimate page actions when the author wrote them, and
+    // script injection when the values came from someone else.
+    size_t entry = 0;
+    for (const MenuItem& item : *items.value) {
+        std::string scheme = UrlScheme(item.url);
+        if (IsScriptScheme(scheme))
+            err << "menulark-page: warning: line " << lineNumbers[entry] << ": the URL uses the " << scheme
+                << ": scheme, which can run script in the page\n";
+        ++entry;
     }
 
     const StyleSettings& style = options.value->style;
@@ -163,8 +219,29 @@ int RunPageCommand(const std::vector<std::string>& args, std::istream& in, std::
         return kStatusWriteFailed;
     }
     out << "Wrote " << path << " (" << items.value->RowCount() << " entries)\n";
-    if (options.value->open && !opener(path)) err << "menulark-page: could not open " << path << "\n";
+    // The opener gets a path that it cannot take for an option ("-x.htm").
+    if (options.value->open && !opener(AbsolutePath(path)))
+        err << "menulark-page: could not open " << path << "\n";
     return kStatusOk;
+}
+
+}  // namespace
+
+int RunPageCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                   std::ostream& err, FileOpener opener) {
+    int status = RunCommandSteps(args, in, out, err, opener);
+    // A report that never reached standard output (a full disk, say) is a
+    // failure like any other write.
+    errno = 0;
+    out.flush();
+    if (!out) {
+        int error = errno;
+        err << "menulark-page: cannot write to standard output";
+        if (error != 0) err << ": " << std::strerror(error);
+        err << "\n";
+        if (status == kStatusOk) status = kStatusWriteFailed;
+    }
+    return status;
 }
 
 }  // namespace menulark

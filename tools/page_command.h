@@ -34,8 +34,9 @@ struct Parsed {
 Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& args);
 
 /// Parses tab-separated lines "title<TAB>url<TAB>explanation". Empty lines
-/// are skipped and a carriage return before a line feed is dropped.
-Parsed<MenuItemList> ParseMenuItems(const std::string& text);
+/// are skipped and a carriage return before a line feed is dropped. With
+/// `lineNumbers`, the input line (from 1) of each entry is added there.
+Parsed<MenuItemList> ParseMenuItems(const std::string& text, std::vector<size_t>* lineNumbers = nullptr);
 
 /// The usage text of --help.
 std::string PageCommandUsage();

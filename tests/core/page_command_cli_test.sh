@@ -30,6 +30,12 @@ expect_status() { [[ $status == "$1" ]] || fail "$2: exit status $status, expect
 expect_out() { [[ $out == "$1" ]] || fail "$2: stdout '$out', expected '$1'"; }
 expect_err() { [[ $err == "$1" ]] || fail "$2: stderr '$err', expected '$1'"; }
 expect_err_has() { [[ $err == *"$1"* ]] || fail "$2: stderr '$err' lacks '$1'"; }
+# reason_for COMMAND...: the system's text that ends COMMAND's error message.
+reason_for() {
+  local message
+  message=$("$@" 2>&1 >/dev/null)
+  printf '%s' "${message##*: }"
+}
 
 # fill TEMPLATE VALUE...: sets $filled to TEMPLATE with its %s/%i placeholders
 # replaced left to right (no command substitution: it would eat line feeds).
@@ -260,7 +266,34 @@ check_refused "empty input" "Please add the items first."
 input=$items
 check_refused "unknown field" 'unknown style field "colour"' --set colour=red
 check_refused "unknown option" "unknown option --bogus" --bogus
-check_refused "missing input file" "cannot read $work/absent.tsv" "$work/absent.tsv"
+check_refused "missing input file" "cannot read $work/absent.tsv: $(reason_for cat "$work/absent.tsv")" \
+  "$work/absent.tsv"
+
+# --- input that cannot be read: exit 2 with the system's reason
+input=$items
+check_refused "directory as input" \
+  "menulark-page: cannot read $work/cwd: $(reason_for cat "$work/cwd")" "$work/cwd"
+check_refused "I/O error while reading" \
+  "menulark-page: cannot read /proc/self/mem: $(reason_for cat /proc/self/mem)" /proc/self/mem
+"$MENULARK_PAGE" -o "$work/new.htm" <"$work/cwd" >"$work/stdout" 2>"$work/stderr"
+status=$? err=$(<"$work/stderr")
+expect_status 2 "directory as standard input"
+expect_err "menulark-page: cannot read standard input: $(reason_for cat "$work/cwd")" "directory as standard input"
+
+# --- standard output that cannot be written: exit 1, the page is written
+if [[ -c /dev/full ]]; then
+  full_reason=$(reason_for bash -c 'echo x >/dev/full')
+  printf '%s' "$items" >"$work/stdin"
+  for args in "--help" "-o $work/full.htm"; do
+    rm -f "$work/full.htm"
+    # shellcheck disable=SC2086 # the words of $args are the arguments
+    "$MENULARK_PAGE" $args <"$work/stdin" >/dev/full 2>"$work/stderr"
+    status=$? err=$(<"$work/stderr")
+    expect_status 1 "full standard output ($args)"
+    expect_err "menulark-page: cannot write to standard output: $full_reason" "full standard output ($args)"
+  done
+  expect_page "$work/full.htm" "$simple_page" "page written although standard output was full"
+fi
 
 # --- exit status 1: the file cannot be written
 input=$items

@@ -166,6 +166,8 @@ TEST_P(ParseMenuItemsTest, ReadsTabSeparatedLines) {
 
 const std::string kFill102 = "Please make sure that all text boxes are filled out.";
 const std::string kTabsMessage = ": expected title, URL and explanation separated by two tabs";
+const std::string kCrOnlyMessage =
+    ": the line ends are CR only (carriage returns without line feeds); end the lines with LF or CR LF";
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, ParseMenuItemsTest,
@@ -185,6 +187,9 @@ INSTANTIATE_TEST_SUITE_P(
         ItemsCase{"NoTab", "A\tu\te\njust a title\n", {}, "line 2" + kTabsMessage},
         ItemsCase{"OneTab", "A\tu\n", {}, "line 1" + kTabsMessage},
         ItemsCase{"ThreeTabs", "A\tu\te\tx\n", {}, "line 1" + kTabsMessage},
+        ItemsCase{"CrOnlyLineEnds", "A\tu\te\rB\tv\tf\rC\tw\tg\r", {}, "line 1" + kCrOnlyMessage},
+        ItemsCase{"CrOnlyAfterGoodLines", "A\tu\te\r\nB\tv\tf\rC\tw\tg", {}, "line 2" + kCrOnlyMessage},
+        ItemsCase{"CrInsideAFieldKept", "A\tu\rv\te\r\n", {{"A", "u\rv", "e"}}, ""},
         ItemsCase{"NothingAtAll", "", {}, "Please add the items first."},
         ItemsCase{"OnlyEmptyLines", "\n\r\n\n", {}, "Please add the items first."}),
     [](const ::testing::TestParamInfo<ItemsCase>& info) { return info.param.name; });
@@ -352,14 +357,52 @@ TEST_F(PageCommandTest, BadInputExitsWithTwoAndWritesNothing) {
         {"nothing on input", {}, "", "Please add the items first."},
         {"unknown field", {"--set", "size=1"}, kTwoItems, "unknown style field \"size\""},
         {"unknown option", {"--fancy"}, kTwoItems, "unknown option --fancy"},
-        {"missing input file", {dir / "absent.tsv"}, kTwoItems, "cannot read " + (dir / "absent.tsv")},
+#ifndef _WIN32  // the reasons are strerror's; Windows gives its own texts
+        {"missing input file",
+         {dir / "absent.tsv"},
+         kTwoItems,
+         "cannot read " + (dir / "absent.tsv") + ": " + std::strerror(ENOENT)},
+        {"directory as input",
+         {dir.Path()},
+         kTwoItems,
+         "cannot read " + dir.Path() + ": " + std::strerror(EISDIR)},
+        {"I/O error while reading",
+         {"/proc/self/mem"},
+         kTwoItems,
+         "cannot read /proc/self/mem: " + std::string(std::strerror(EIO))},
+        {"symbolic link loop",
+         {dir / "loop"},
+         kTwoItems,
+         "cannot read " + (dir / "loop") + ": " + std::strerror(ELOOP)},
+#endif
+        // The byte is counted from 1 within its line.
+        {"bytes FF FE", {}, "a\xff\xfe\tb\tc\n", "line 1: not valid UTF-8 at byte 2 of the line"},
+        {"cut-short sequence", {}, "A\tu\te\nB\tv\xc3\tf\n", "line 2: not valid UTF-8 at byte 4 of the line"},
+        {"surrogate",
+         {},
+         "A\tu\te\n\nB\tv\tf\xed\xa0\x80\n",
+         "line 3: not valid UTF-8 at byte 6 of the line"},
+        {"overlong",
+         {},
+         "\xc0\xaf"
+         "A\tu\te\n",
+         "line 1: not valid UTF-8 at byte 1 of the line"},
+        {"above U+10FFFF",
+         {},
+         "A\tu\te\r\nB\tv\tf\xf4\x90\x80\x80",
+         "line 2: not valid UTF-8 at byte 6 of the line"},
+        {"cut short at the end", {}, "A\tu\te\xe2\x82", "line 1: not valid UTF-8 at byte 6 of the line"},
+        {"CR-only line ends", {}, "A\tu\te\rB\tv\tf\r", "line 1: the line ends are CR only"},
     };
+#ifndef _WIN32
+    ASSERT_EQ(symlink("loop", (dir / "loop").c_str()), 0);
+#endif
     const std::string previous = "previous page";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         for (bool exists : {false, true}) {
             const std::string path = dir / "page.htm";
-            unlink(path.c_str());
+            std::filesystem::remove(std::filesystem::u8path(path));
             if (exists) WriteBytes(path, previous);
             std::vector<std::string> args = c.extraArgs;
             args.insert(args.end(), {"-o", path, "--open"});
@@ -404,6 +447,73 @@ TEST_F(PageCommandTest, UnwritableFileExitsWithOneAndTheReason) {
         EXPECT_TRUE(g_opened.empty());
     }
     EXPECT_EQ(ReadBytes(dir / "locked.htm"), "old");
+}
+
+TEST_F(PageCommandTest, ScriptUrlsAreWrittenWithAWarningNamingTheLine) {
+    const std::string input =
+        "A\tjavascript:alert(1)\ta\n"      // 1
+        "B\thttp://example.org/\tb\n"      // 2
+        "\n"                               // 3
+        "C\t \x01 JavaScript:go()\tc\n"    // 4: leading blanks and controls, upper case
+        "D\tjava\rscript:go()\td\r\n"      // 5: a CR inside the scheme is dropped
+        "E\tVBScript:msgbox\te\n"          // 6
+        "F\tdata:text/html,<b>x</b>\tf\n"  // 7
+        "G\tjavascript.htm\tg\n"           // 8: a relative URL
+        "H\tjava script:x\th\n"            // 9: a blank inside: no scheme
+        "I\thttp://a/?javascript:x\ti\n";  // 10
+    const std::string path = dir / "page.htm";
+    CommandRun run = RunCommand({"--modern", "-o", path}, input);
+    EXPECT_EQ(run.status, 0);
+    std::string expectedWarnings;
+    for (auto [line, scheme] :
+         {std::pair{1, "javascript"}, {4, "javascript"}, {5, "javascript"}, {6, "vbscript"}, {7, "data"}})
+        expectedWarnings += "menulark-page: warning: line " + std::to_string(line) + ": the URL uses the " +
+                            scheme + ": scheme, which can run script in the page\n";
+    EXPECT_EQ(run.err, expectedWarnings);
+    EXPECT_EQ(run.out, "Wrote " + path + " (9 entries)\n");
+    EXPECT_NE(ReadBytes(path).find("javascript:alert(1)"), std::string::npos);
+}
+
+TEST_F(PageCommandTest, OpenerGetsAnAbsolutePathThatCannotBeAnOption) {
+    char previous[4096];
+    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
+    ASSERT_EQ(chdir(dir.Path().c_str()), 0);
+    CommandRun run = RunCommand({"--open", "-o", "-dash.htm"}, kTwoItems);
+    ASSERT_EQ(chdir(previous), 0);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Wrote -dash.htm (2 entries)\n");
+    ASSERT_EQ(g_opened.size(), 1u);
+    EXPECT_EQ(g_opened[0].front(), '/') << g_opened[0];
+    EXPECT_TRUE(std::filesystem::equivalent(g_opened[0], dir / "-dash.htm")) << g_opened[0];
+}
+
+// Standard output that takes nothing, like a full disk.
+class RefusingBuffer : public std::streambuf {
+protected:
+    int overflow(int) override { return traits_type::eof(); }
+};
+
+TEST_F(PageCommandTest, UnwritableStandardOutputExitsWithOne) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        bool writesPage;
+    };
+    const Case cases[] = {
+        {"report of a written page", {"-o", dir / "page.htm"}, true},
+        {"usage text", {"--help"}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(dir / "page.htm");
+        RefusingBuffer refusing;
+        std::ostream out(&refusing);
+        std::istringstream in(kTwoItems);
+        std::ostringstream err;
+        EXPECT_EQ(RunPageCommand(c.args, in, out, err, RecordingOpener), 1);
+        EXPECT_EQ(err.str().rfind("menulark-page: cannot write to standard output", 0), 0u) << err.str();
+        EXPECT_EQ(std::filesystem::exists(dir / "page.htm"), c.writesPage);
+    }
 }
 
 }  // namespace

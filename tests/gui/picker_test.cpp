@@ -14,11 +14,11 @@ class PickerTest : public MainWindowTest {
 protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        // The panel holds the pickers; open it as an author would.
-        Toggle(IDC_ADVANCED);
         // These tests are about what the pane is asked to show, not about
         // the web engine; one test below runs the engine itself.
         if (!UseWebView()) m_dialog->BrowserPane()->DisableWebView();
+        // The panel holds the pickers; open it as an author would.
+        Toggle(IDC_ADVANCED);
     }
 
     virtual bool UseWebView() const { return false; }

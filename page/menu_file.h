@@ -1,0 +1,76 @@
+#pragma once
+// The menu file: a menu's entries and every setting, kept as JSON text so
+// that the window and menulark-page can share it and an author can read it.
+// The README describes the format with a complete example.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "page/create_page.h"
+#include "page/menu_item_list.h"
+#include "page/text_file.h"
+#include "style/style_settings.h"
+
+namespace menulark {
+
+/// The format version this program writes. Version 1 had no "modern" object;
+/// such files still open, with the modern page's defaults.
+inline constexpr int kMenuFileVersion = 2;
+
+/// The suggested ending of menu file names.
+inline constexpr const char* kMenuFileExtension = ".menu.json";
+
+/// A top-level key of a menu file that this program does not use, with its
+/// value as compact JSON text. Kept so that a save writes it back.
+struct ExtraKey {
+    std::string name;
+    std::string json;
+    bool operator==(const ExtraKey& o) const { return name == o.name && json == o.json; }
+};
+
+/// Everything a menu file holds.
+struct MenuDocument {
+    MenuItemList entries;  ///< in order; the remembered row is not part of the file
+    StyleSettings style;   ///< the look is style.styledMode; both switches included
+    PageFlavor flavor = PageFlavor::Classic;
+    std::string modernLabel = "Menu";   ///< the modern page's accessible name of the menu
+    std::string modernLanguage = "en";  ///< the modern page's language tag
+    std::vector<ExtraKey> extraKeys;    ///< in file order; never one of the keys above
+
+    /// Same entries, settings and extra keys (the remembered row is ignored).
+    bool operator==(const MenuDocument& o) const;
+    bool operator!=(const MenuDocument& o) const { return !(*this == o); }
+};
+
+/// A read menu file, or why there is none. The message names the place:
+/// "line L, column C: ..." for text that is not JSON, or a JSON pointer such
+/// as "/entries/3/url: ..." for a value that is wrong.
+struct MenuFileRead {
+    std::optional<MenuDocument> document;
+    std::string error;
+};
+
+/// Reads menu file text. Line ends may be LF or CR LF; a UTF-8 byte order
+/// mark is skipped. Strict: any fault gives a message and no document.
+MenuFileRead ParseMenuFile(std::string_view text);
+
+/// Reads the menu file at `path` (the message does not repeat the path).
+MenuFileRead ReadMenuFile(const std::string& path);
+
+/// The file text for `document`: two-space indentation, keys in a fixed
+/// order, lines ending in LF. Empty when a text is not valid UTF-8; `error`
+/// (if given) then names its place.
+std::string MenuFileText(const MenuDocument& document, std::string* error = nullptr);
+
+/// Writes `document` to `path` through WriteTextFile (whole or not at all,
+/// lines ending in CR LF like every file this program writes). A text that
+/// is not valid UTF-8 is refused before anything is written.
+WriteResult SaveMenuFile(const std::string& path, const MenuDocument& document);
+
+/// Whether `text` is a menu file rather than tab-separated entries: its first
+/// non-blank character is "{" and its first non-empty line holds no tab.
+bool LooksLikeMenuFile(std::string_view text);
+
+}  // namespace menulark

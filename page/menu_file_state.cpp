@@ -1,0 +1,35 @@
+#include "page/menu_file_state.h"
+
+#include <filesystem>
+
+namespace menulark {
+
+void MenuFileState::Remember(const std::string& path, const MenuDocument& contents) {
+    m_path = path;
+    m_saved = contents;
+}
+
+std::string MenuFileState::Caption(const std::string& programCaption) const {
+    if (m_path.empty()) return programCaption;
+    return std::filesystem::path(m_path).filename().string() + " - " + programCaption;
+}
+
+bool MenuFileState::HasUnsavedChanges(const MenuDocument& current) const {
+    return m_saved && *m_saved != current;
+}
+
+bool MenuFileState::MayClose(const MenuDocument& current, const std::function<CloseAnswer()>& ask,
+                             const std::function<bool()>& save) const {
+    if (!HasUnsavedChanges(current)) return true;
+    switch (ask()) {
+        case CloseAnswer::Save:
+            return save();
+        case CloseAnswer::DontSave:
+            return true;
+        case CloseAnswer::Cancel:
+            break;
+    }
+    return false;
+}
+
+}  // namespace menulark
