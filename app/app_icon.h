@@ -4,7 +4,7 @@
 
 namespace menulark {
 
-/// The application icon (resource 130): 32 by 32, sixteen colours.
+/// The application icon (IDI_APP_ICON): 32 by 32, sixteen colours.
 wxIcon AppIcon();
 
 }  // namespace menulark

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/gtk_tuning.h"
+#include "app/text_conversion.h"
 #include "style/web_browser.h"
 
 namespace menulark {
@@ -29,12 +30,12 @@ wxWindow* CreateControl(wxWindow* parent, const ControlSpec& spec, const DialogU
     wxSize size(r.w, r.h);
     wxSize closedSize(r.w, scale.Y(kClosedDropDownHeight));
     int id = spec.id == IDC_LABEL ? wxID_ANY : spec.id;
-    wxString text = spec.text ? wxString::FromUTF8(spec.text) : wxString();
+    wxString text = spec.text ? FromCoreText(spec.text) : wxString();
 
     switch (spec.kind) {
         case ControlKind::Edit:
-            // Enter is taken by the window (it must not press the default button).
-            return new wxTextCtrl(parent, id, text, pos, size, wxTE_PROCESS_ENTER);
+            // Enter is taken by the window's key hook (it must not press the default button).
+            return new wxTextCtrl(parent, id, text, pos, size);
         case ControlKind::LongEdit: {
             auto* edit = new wxTextCtrl(parent, id, text, pos, size, LongEditStyle());
             FinishLongEdit(edit);

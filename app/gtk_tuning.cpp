@@ -62,7 +62,7 @@ long LongEditStyle() {
 #ifdef __WXGTK3__
     return wxTE_MULTILINE | wxTE_DONTWRAP | wxTE_NO_VSCROLL;
 #else
-    return wxTE_PROCESS_ENTER;
+    return 0;
 #endif
 }
 

@@ -4,8 +4,13 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
+#include <wx/msgdlg.h>
 #include <wx/odcombo.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -13,7 +18,6 @@
 #include <wx/msw/wrapwin.h>  // WM_SYSCOMMAND
 #endif
 
-#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -21,11 +25,18 @@
 #include "app/about_command.h"
 #include "app/app_icon.h"
 #include "app/base_directory.h"
+#include "app/contrast_note.h"
 #include "app/control_builder.h"
+#include "app/edit_entry_dlg.h"
 #include "app/executable_path.h"
+#include "app/menu_drop_target.h"
+#include "app/one_line_edit.h"
 #include "app/system_menu.h"
 #include "app/text_conversion.h"
+#include "app/window_commands.h"
 #include "app/wx_desktop.h"
+#include "page/contrast.h"
+#include "page/modern_page.h"
 #include "page/page_templates.h"
 #include "resources/string_table.h"
 #include "style/color_swatch.h"
@@ -37,9 +48,6 @@ namespace {
 
 // F1 sends the same command as the "Help!" button.
 constexpr int kHelpCommand = IDC_HELP_BUTTON;
-
-constexpr int kResultOk = 1;
-constexpr int kResultCancel = 2;
 
 // A style field and the control that holds it.
 struct StyleControl {
@@ -118,7 +126,14 @@ wxBEGIN_EVENT_TABLE(CMenularkDlg, wxDialog)
     EVT_MENU(kHelpCommand, CMenularkDlg::OnHelpClicked)
     EVT_BUTTON(IDC_OK, CMenularkDlg::OnOk)
     EVT_MENU(kAboutCommand, CMenularkDlg::OnAboutCommand)
-    EVT_TEXT_ENTER(wxID_ANY, CMenularkDlg::OnTextEnter)
+    EVT_MENU(kOpenMenuCommand, CMenularkDlg::OnOpenMenu)
+    EVT_MENU(kSaveMenuCommand, CMenularkDlg::OnSaveMenu)
+    EVT_MENU(kSaveMenuAsCommand, CMenularkDlg::OnSaveMenuAs)
+    EVT_MENU(kSavePageAsCommand, CMenularkDlg::OnSavePageAs)
+    EVT_MENU(kEditEntryCommand, CMenularkDlg::OnEditEntry)
+    EVT_MENU(kMoveEntryUpCommand, CMenularkDlg::OnMoveEntryUp)
+    EVT_MENU(kMoveEntryDownCommand, CMenularkDlg::OnMoveEntryDown)
+    EVT_MENU(kCopyPageCodeCommand, CMenularkDlg::OnCopyPageCode)
     EVT_TEXT(wxID_ANY, CMenularkDlg::OnTextChanged)
     EVT_CONTEXT_MENU(CMenularkDlg::OnContextMenu)
     EVT_CHAR_HOOK(CMenularkDlg::OnCharHook)
@@ -133,14 +148,16 @@ CMenularkDlg::CMenularkDlg(const DialogEnvironment& environment)
            wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX);
     std::string exe = ExecutablePath();
     if (m_baseDirectory.empty()) m_baseDirectory = BaseDirectoryOf(exe);
+    m_applicationName = FromCoreText(environment.applicationName.empty() ? ApplicationNameOf(exe)
+                                                                         : environment.applicationName);
     if (!m_desktop) {
-        std::string name =
-            environment.applicationName.empty() ? ApplicationNameOf(exe) : environment.applicationName;
-        m_ownDesktop = std::make_unique<WxDesktop>(this, FromCoreText(name));
+        m_ownDesktop = std::make_unique<WxDesktop>(this, m_applicationName);
         m_desktop = m_ownDesktop.get();
     }
     CreateLayout();
     OpenWindow();
+    // Changes count from what the window shows now.
+    m_file = MenuFileState(CurrentMenu());
 }
 
 CMenularkDlg::~CMenularkDlg() = default;
@@ -158,7 +175,7 @@ void CMenularkDlg::CreateLayout() {
 void CMenularkDlg::OpenWindow() {
     SetIcon(m_icon);
     m_fullWindowRect = GetRect();
-    SetClientSize(GetClientSize().x, GetClientSize().y - CollapseHeight(m_scale));
+    SetClientSize(GetClientSize().x, GetClientSize().y - CollapseHeight(MainWindowLayout(), m_scale));
 
     wxListCtrl* list = List();
     list->InsertColumn(0, Text(IDS_COLUMN_TITLE), wxLIST_FORMAT_LEFT, FromDIP(100));
@@ -169,8 +186,11 @@ void CMenularkDlg::OpenWindow() {
     FillStyleControls();
     Edit(IDC_URL)->ChangeValue("http://");
 
-    wxAcceleratorEntry keys[] = {wxAcceleratorEntry(wxACCEL_NORMAL, WXK_F1, kHelpCommand)};
-    SetAcceleratorTable(wxAcceleratorTable(WXSIZEOF(keys), keys));
+    std::vector<wxAcceleratorEntry> keys{wxAcceleratorEntry(wxACCEL_NORMAL, WXK_F1, kHelpCommand)};
+    for (const WindowMenuEntry& entry : kWindowMenu)
+        if (entry.key != 0) keys.emplace_back(entry.modifiers, entry.key, entry.command);
+    SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(keys.size()), keys.data()));
+    SetDropTarget(new MenuFileDropTarget([this](const std::string& path) { return OpenMenuFile(path); }));
 
     AddSystemMenuEntry(this, kAboutCommand, Text(IDS_ABOUTBOX));
 
@@ -249,10 +269,68 @@ void CMenularkDlg::OnAddMenu(wxCommandEvent&) {
         m_desktop->ShowMessage(std::string(StringTableText(IDS_FILL_ALL_BOXES)));
         return;
     }
+    ShowEntry(m_items.RowCount() - 1);
+}
+
+// Row `row` of the list control shows entry `row`, added when it is new.
+void CMenularkDlg::ShowEntry(int row) {
     wxListCtrl* list = List();
-    long row = list->InsertItem(list->GetItemCount(), title);
-    list->SetItem(row, 1, url);
-    list->SetItem(row, 2, explanation);
+    const MenuItem& item = m_items.Row(row);
+    if (row >= list->GetItemCount()) list->InsertItem(row, FromCoreText(item.title));
+    list->SetItem(row, 0, FromCoreText(item.title));
+    list->SetItem(row, 1, FromCoreText(item.url));
+    list->SetItem(row, 2, FromCoreText(item.explanation));
+}
+
+// Selects `row` alone and shows it; the list's selection events keep the
+// remembered row and its label in step.
+void CMenularkDlg::SelectOnly(int row) {
+    wxListCtrl* list = List();
+    for (long r = list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED); r != -1;
+         r = list->GetNextItem(r, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED))
+        if (r != row) list->SetItemState(r, 0, wxLIST_STATE_SELECTED);
+    list->SetItemState(row, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
+                       wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+    list->EnsureVisible(row);
+}
+
+void CMenularkDlg::OnEditEntry(wxCommandEvent&) {
+    EditResult target = RowToEdit(m_items);
+    if (target.outcome != EditOutcome::Done) {
+        m_desktop->ShowMessage(target.message);
+        return;
+    }
+    CEditEntryDlg editor(this, m_items.Row(target.row));
+    // A refused text keeps the editor open with what was typed.
+    while (editor.ShowModal() == IDC_OK) {
+        MenuItem typed = editor.Entry();
+        EditResult result = ReplaceSelected(m_items, typed.title, typed.url, typed.explanation);
+        if (result.outcome == EditOutcome::Done) {
+            ShowEntry(result.row);
+            return;
+        }
+        m_desktop->ShowMessage(result.message);
+        if (result.outcome != EditOutcome::EmptyField) return;
+    }
+}
+
+void CMenularkDlg::MoveEntry(MoveDirection direction) {
+    const int from = m_items.SelectedRow();
+    EditResult result = MoveSelected(m_items, direction);
+    switch (result.outcome) {
+        case EditOutcome::NoSelection:
+        case EditOutcome::EmptyField:
+            m_desktop->ShowMessage(result.message);
+            return;
+        case EditOutcome::AtEdge:
+            return;
+        case EditOutcome::Done:
+            break;
+    }
+    ShowEntry(from);
+    ShowEntry(result.row);
+    SelectOnly(result.row);
+    if (result.label) Control(IDC_SELECTED_ITEM)->SetLabel(FromCoreText(*result.label));
 }
 
 void CMenularkDlg::OnListSelectionChanged(wxListEvent&) {
@@ -277,26 +355,232 @@ void CMenularkDlg::OnDelete(wxCommandEvent&) {
 
 // --- Page ---
 
-void CMenularkDlg::OnCreate(wxCommandEvent&) {
-    StyleSettings style = ReadStyleSettings();
-    PageMode mode = style.styledMode ? PageMode::Styled : PageMode::Simple;
+// The page of the window's menu, to be written at `path`.
+PageRequest CMenularkDlg::PageRequestFor(const std::string& path) const {
     PageFlavor flavor = CheckBox(IDC_MODERN)->GetValue() ? PageFlavor::Modern : PageFlavor::Classic;
-    CreateResult result = CreatePage(m_items, mode, style, m_baseDirectory, *m_desktop, flavor);
-    if (!result.path.empty()) m_pagePath = result.path;
+    PageRequest request{m_items, ReadStyleSettings(), flavor, path};
+    request.modern.label = m_modernLabel;
+    request.modern.lang = m_modernLanguage;
+    return request;
+}
+
+void CMenularkDlg::OnCreate(wxCommandEvent&) {
+    WritePage(m_baseDirectory + kPageFileName);
+}
+
+// Writes and opens the page; the modern styled look then notes colours that
+// are hard to read.
+void CMenularkDlg::WritePage(const std::string& path) {
+    PageRequest request = PageRequestFor(path);
+    CreateResult result = CreatePage(request, *m_desktop);
+    if (result.outcome == CreateOutcome::Opened && request.flavor == PageFlavor::Modern)
+        NoteLowContrast(request.style);
+}
+
+// The same page as "&Create/Finish", in a file the author chooses.
+void CMenularkDlg::OnSavePageAs(wxCommandEvent&) {
+    if (m_items.RowCount() == 0) {
+        m_desktop->ReportNoItems();
+        return;
+    }
+    std::optional<std::string> path = AskFileName(IDS_SAVE_PAGE_TITLE, IDS_PAGE_FILE_TYPES,
+                                                  wxFD_SAVE | wxFD_OVERWRITE_PROMPT, kPageFileName);
+    if (path) WritePage(*path);
+}
+
+// --- Menu files ---
+
+MenuDocument CMenularkDlg::CurrentMenu() const {
+    MenuDocument menu;
+    menu.entries = m_items;
+    menu.style = ReadStyleSettings();
+    menu.flavor = CheckBox(IDC_MODERN)->GetValue() ? PageFlavor::Modern : PageFlavor::Classic;
+    menu.modernLabel = m_modernLabel;
+    menu.modernLanguage = m_modernLanguage;
+    menu.extraKeys = m_extraKeys;
+    return menu;
+}
+
+// Every control as the menu has it; the look switch shows or hides the style
+// panel as a click on it does.
+void CMenularkDlg::ShowMenu(const MenuDocument& menu) {
+    m_items = menu.entries;
+    ShowEntries();
+    Control(IDC_SELECTED_ITEM)->SetLabel(Text(IDS_SELECTED_ITEM));
+    for (const StyleControl& choice : kStyleChoices) {
+        // A value the list lacks (written by hand or by menulark-page) is
+        // added, so that it is shown and kept rather than lost.
+        wxString value = FromCoreText(menu.style.*choice.field);
+        if (Choice(choice.id)->FindString(value, true) == wxNOT_FOUND) Choice(choice.id)->Append(value);
+        Choice(choice.id)->SetStringSelection(value);
+    }
+    for (const StyleControl& edit : kStyleEdits) Edit(edit.id)->ChangeValue(FromCoreText(menu.style.*edit.field));
+    CheckBox(IDC_SCROLLBAR)->SetValue(menu.style.scrollbarColors);
+    EnableScrollbarControls(menu.style.scrollbarColors);
+    if (CheckBox(IDC_ADVANCED)->GetValue() != menu.style.styledMode) {
+        CheckBox(IDC_ADVANCED)->SetValue(menu.style.styledMode);
+        ShowStylePanel(menu.style.styledMode);
+    }
+    CheckBox(IDC_MODERN)->SetValue(menu.flavor == PageFlavor::Modern);
+    m_modernLabel = menu.modernLabel;
+    m_modernLanguage = menu.modernLanguage;
+    m_extraKeys = menu.extraKeys;
+}
+
+void CMenularkDlg::ShowEntries() {
+    wxListCtrl* list = List();
+    list->Freeze();
+    list->DeleteAllItems();
+    for (int row = 0; row < m_items.RowCount(); ++row) ShowEntry(row);
+    list->Thaw();
+}
+
+void CMenularkDlg::UpdateCaption() {
+    SetTitle(PathText(m_file.Caption(MainWindowLayout().caption)));
+}
+
+bool CMenularkDlg::OpenMenuFile(const std::string& path) {
+    return MayLeaveMenu() && LoadMenuFile(path);
+}
+
+bool CMenularkDlg::LoadMenuFile(const std::string& path) {
+    MenuFileRead read = ReadMenuFile(path);
+    if (!read.document) {
+        m_desktop->ShowMessage(PageTemplates::Format(IDS_OPEN_FAILED, {path, read.error}));
+        return false;
+    }
+    ShowMenu(*read.document);
+    m_file.Remember(path, CurrentMenu());
+    UpdateCaption();
+    return true;
+}
+
+void CMenularkDlg::OnOpenMenu(wxCommandEvent&) {
+    if (!MayLeaveMenu()) return;
+    std::optional<std::string> path =
+        AskFileName(IDS_OPEN_MENU_TITLE, IDS_MENU_FILE_TYPES, wxFD_OPEN | wxFD_FILE_MUST_EXIST, "");
+    if (path) LoadMenuFile(*path);
+}
+
+void CMenularkDlg::OnSaveMenu(wxCommandEvent&) {
+    SaveMenu();
+}
+
+void CMenularkDlg::OnSaveMenuAs(wxCommandEvent&) {
+    SaveMenuAs();
+}
+
+// To the open file; asks for a name when there is none yet.
+bool CMenularkDlg::SaveMenu() {
+    return m_file.Path().empty() ? SaveMenuAs() : SaveMenuTo(m_file.Path());
+}
+
+bool CMenularkDlg::SaveMenuAs() {
+    std::string name = m_file.Path().empty() ? std::string("menu") + kMenuFileExtension
+                                             : std::filesystem::path(m_file.Path()).filename().string();
+    std::optional<std::string> path =
+        AskFileName(IDS_SAVE_MENU_TITLE, IDS_MENU_FILE_TYPES, wxFD_SAVE | wxFD_OVERWRITE_PROMPT, name);
+    return path && SaveMenuTo(*path);
+}
+
+bool CMenularkDlg::SaveMenuTo(const std::string& path) {
+    MenuDocument menu = CurrentMenu();
+    WriteResult written = SaveMenuFile(path, menu);
+    if (!written) {
+        m_desktop->ShowMessage(PageTemplates::Format(IDS_SAVE_FAILED, {path, written.reason}));
+        return false;
+    }
+    m_file.Remember(path, menu);
+    UpdateCaption();
+    return true;
+}
+
+// The standard file dialog, starting in the open file's folder.
+std::optional<std::string> CMenularkDlg::AskFileName(int titleId, int typesId, long style,
+                                                     const std::string& name) {
+    std::string folder =
+        m_file.Path().empty() ? std::string() : std::filesystem::path(m_file.Path()).parent_path().string();
+    wxFileDialog dialog(this, Text(titleId), PathText(folder), PathText(name), Text(typesId), style);
+    if (dialog.ShowModal() != wxID_OK) return std::nullopt;
+    // GTK's chooser gives the whole path only once it has loaded the folder
+    // (a name set from the program may come before that); the folder and
+    // the name are there at once.
+    wxString chosen = dialog.GetPath();
+    if (chosen.empty() && !dialog.GetFilename().empty())
+        chosen = wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath();
+    std::string path = PathBytes(chosen);
+    if (path.empty()) return std::nullopt;
+    return path;
+}
+
+// Asked before the menu is closed or replaced while it has unsaved changes.
+CloseAnswer CMenularkDlg::AskToSaveChanges() {
+    wxMessageDialog question(this, Text(IDS_SAVE_CHANGES), m_applicationName,
+                             wxYES_NO | wxCANCEL | wxYES_DEFAULT | wxICON_QUESTION);
+    question.SetYesNoCancelLabels(Text(IDS_SAVE_BUTTON), Text(IDS_DONT_SAVE_BUTTON), Text(IDS_CANCEL_BUTTON));
+    switch (question.ShowModal()) {
+        case wxID_YES:
+            return CloseAnswer::Save;
+        case wxID_NO:
+            return CloseAnswer::DontSave;
+        default:
+            return CloseAnswer::Cancel;
+    }
+}
+
+bool CMenularkDlg::MayLeaveMenu() {
+    return m_file.MayClose(
+        CurrentMenu(), [this] { return AskToSaveChanges(); }, [this] { return SaveMenu(); });
+}
+
+// The modern styled look keeps the author's colours; hard-to-read ones get
+// a note that does not stop anything.
+void CMenularkDlg::NoteLowContrast(const StyleSettings& style) {
+    if (!style.styledMode) return;
+    std::vector<std::string> messages;
+    for (const LowContrast& problem : FindLowContrast(style)) messages.push_back(LowContrastMessage(problem));
+    if (!messages.empty()) ShowContrastNote(this, messages);
+}
+
+// The modern menu of the current entries and settings, as code to paste
+// into a page of one's own.
+void CMenularkDlg::OnCopyPageCode(wxCommandEvent&) {
+    if (m_items.RowCount() == 0) {
+        m_desktop->ShowMessage(std::string(StringTableText(IDS_ADD_ITEMS_FIRST)));
+        return;
+    }
+    StyleSettings style = ReadStyleSettings();
+    ModernPageOptions options;
+    options.label = m_modernLabel;
+    options.lang = m_modernLanguage;
+    options.snippet = true;
+    std::string code =
+        BuildModernPage(m_items, style.styledMode ? PageMode::Styled : PageMode::Simple, style, options);
+    if (wxTheClipboard->Open()) {
+        wxTheClipboard->SetData(new wxTextDataObject(FromCoreText(code)));
+        wxTheClipboard->Close();
+    }
+    NoteLowContrast(style);
 }
 
 // --- Style panel ---
 
 void CMenularkDlg::OnScrollbarClicked(wxCommandEvent&) {
-    bool on = CheckBox(IDC_SCROLLBAR)->GetValue();
+    EnableScrollbarControls(CheckBox(IDC_SCROLLBAR)->GetValue());
+}
+
+void CMenularkDlg::EnableScrollbarControls(bool on) {
     for (int id : kScrollbarControls) Control(id)->Enable(on);
 }
 
 void CMenularkDlg::OnAdvancedClicked(wxCommandEvent&) {
+    ShowStylePanel(CheckBox(IDC_ADVANCED)->GetValue());
+}
+
+void CMenularkDlg::ShowStylePanel(bool shown) {
     // Only the height changes; the top-left corner stays where the author put it.
-    bool shown = CheckBox(IDC_ADVANCED)->GetValue();
     int fullClientHeight = m_fullWindowRect.height - (GetSize().y - GetClientSize().y);
-    SetClientSize(GetClientSize().x, WindowHeightFor(shown, fullClientHeight, m_scale));
+    SetClientSize(GetClientSize().x, WindowHeightFor(MainWindowLayout(), shown, fullClientHeight, m_scale));
     Raise();
     // The colour pickers live in this panel: start the swatch's web engine
     // now, so that the first pick need not wait for it, but only once the
@@ -363,7 +647,15 @@ void CMenularkDlg::OnAboutCommand(wxCommandEvent&) {
 
 void CMenularkDlg::ShowWindowMenu(const wxPoint& position) {
     wxMenu menu;
-    menu.Append(kAboutCommand, Text(IDS_ABOUTBOX));
+    for (const WindowMenuEntry& entry : kWindowMenu) {
+        if (entry.command == 0) {
+            menu.AppendSeparator();
+            continue;
+        }
+        wxString text = Text(entry.text);
+        if (entry.key != 0) text += "\t" + wxAcceleratorEntry(entry.modifiers, entry.key).ToString();
+        menu.Append(entry.command, text);
+    }
     PopupMenu(&menu, position);
 }
 
@@ -380,7 +672,7 @@ void CMenularkDlg::OnContextMenu(wxContextMenuEvent& event) {
 void CMenularkDlg::OnCharHook(wxKeyEvent& event) {
     int key = event.GetKeyCode();
     if (key == WXK_ESCAPE) {
-        Finish(kResultCancel);
+        CloseWindow(kResultCancel);
         return;
     }
     // Enter in an edit box does nothing: it must not press "Ok/Cancel" and
@@ -396,31 +688,30 @@ void CMenularkDlg::OnCharHook(wxKeyEvent& event) {
     event.Skip();
 }
 
-void CMenularkDlg::OnTextEnter(wxCommandEvent&) {
-    // Taken here so that Enter in an edit box does not press "Ok/Cancel"
-    // and throw away the entered items.
-}
-
 void CMenularkDlg::OnTextChanged(wxCommandEvent& event) {
     // The boxes hold one line: a pasted line break becomes a blank.
-    auto* edit = wxDynamicCast(event.GetEventObject(), wxTextCtrl);
-    if (!edit) return;
-    wxString value = edit->GetValue();
-    if (value.find_first_of("\r\n") == wxString::npos) return;
-    long cursor = edit->GetInsertionPoint();
-    value.Replace("\r\n", " ");
-    value.Replace("\r", " ");
-    value.Replace("\n", " ");
-    edit->ChangeValue(value);
-    edit->SetInsertionPoint(std::min<long>(cursor, static_cast<long>(value.length())));
+    if (auto* edit = wxDynamicCast(event.GetEventObject(), wxTextCtrl)) KeepOneLine(edit);
 }
 
 void CMenularkDlg::OnOk(wxCommandEvent&) {
-    Finish(kResultOk);
+    CloseWindow(kResultOk);
 }
 
-void CMenularkDlg::OnClose(wxCloseEvent&) {
+void CMenularkDlg::OnClose(wxCloseEvent& event) {
+    if (!event.CanVeto()) {
+        Finish(kResultCancel);
+        return;
+    }
+    if (!MayLeaveMenu()) {
+        event.Veto();
+        return;
+    }
     Finish(kResultCancel);
+}
+
+// Ends the window unless the author keeps it open to save the menu.
+void CMenularkDlg::CloseWindow(int result) {
+    if (MayLeaveMenu()) Finish(result);
 }
 
 #ifdef __WXMSW__

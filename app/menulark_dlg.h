@@ -6,13 +6,18 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/window_geometry.h"
 #include "page/create_page.h"
+#include "page/menu_edits.h"
+#include "page/menu_file.h"
+#include "page/menu_file_state.h"
 #include "page/menu_item_list.h"
+#include "page/style_settings.h"
 #include "style/picker_logic.h"
-#include "style/style_settings.h"
 
 class wxButton;
 class wxCheckBox;
@@ -28,6 +33,10 @@ namespace menulark {
 
 class CWebBrowser2;
 class ColorSwatchPreview;
+
+/// How the window ends: "&Ok/Cancel" gives kResultOk; Escape and the close
+/// box give kResultCancel.
+enum DialogResult : int { kResultOk = 1, kResultCancel = 2 };
 
 /// What the window needs from outside; tests replace both.
 struct DialogEnvironment {
@@ -46,10 +55,6 @@ public:
 
     const MenuItemList& Items() const { return m_items; }
     const PickerState& Picker() const { return m_picker; }
-    const std::string& BaseDirectory() const { return m_baseDirectory; }
-    const std::string& PagePath() const { return m_pagePath; }
-    wxRect FullWindowRect() const { return m_fullWindowRect; }
-    int CollapsePixels() const { return CollapseHeight(m_scale); }
 
     /// The control with a layout ID (nullptr for an unknown ID).
     wxWindow* Control(int id) const;
@@ -60,11 +65,42 @@ public:
     /// Opens the About box (from the window menu, or the system menu on Windows).
     void ShowAboutBox();
 
+    /// The menu as the window shows it, as a menu file holds it.
+    MenuDocument CurrentMenu() const;
+    /// The open menu file's path; empty before one was opened or saved.
+    const std::string& MenuFilePath() const { return m_file.Path(); }
+    /// Opens the menu file at `path` in place of the current menu (asking
+    /// first when that has unsaved changes). A file that cannot be read is
+    /// reported and changes nothing. True when the file was opened.
+    bool OpenMenuFile(const std::string& path);
+
 private:
     void CreateLayout();
     void OpenWindow();
     void FillStyleControls();
     void Finish(int result);
+    void CloseWindow(int result);
+    void ShowStylePanel(bool shown);
+    void EnableScrollbarControls(bool on);
+
+    // Menu files.
+    void ShowMenu(const MenuDocument& menu);
+    void ShowEntries();
+    void UpdateCaption();
+    bool LoadMenuFile(const std::string& path);
+    bool MayLeaveMenu();
+    CloseAnswer AskToSaveChanges();
+    bool SaveMenu();
+    bool SaveMenuAs();
+    bool SaveMenuTo(const std::string& path);
+    std::optional<std::string> AskFileName(int titleId, int typesId, long style, const std::string& name);
+
+    // Entries.
+    void ShowEntry(int row);
+    void SelectOnly(int row);
+    void MoveEntry(MoveDirection direction);
+    PageRequest PageRequestFor(const std::string& path) const;
+    void WritePage(const std::string& path);
 
     wxTextCtrl* Edit(int id) const;
     wxChoice* Choice(int id) const;
@@ -78,16 +114,24 @@ private:
     void OnDelete(wxCommandEvent& event);
     void OnListSelectionChanged(wxListEvent& event);
     void OnCreate(wxCommandEvent& event);
+    void OnCopyPageCode(wxCommandEvent& event);
+    void NoteLowContrast(const StyleSettings& style);
     void OnScrollbarClicked(wxCommandEvent& event);
     void OnAdvancedClicked(wxCommandEvent& event);
     void OnHelpClicked(wxCommandEvent& event);
     void OnOk(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
     void OnCharHook(wxKeyEvent& event);
-    void OnTextEnter(wxCommandEvent& event);
     void OnTextChanged(wxCommandEvent& event);
     void OnContextMenu(wxContextMenuEvent& event);
     void OnAboutCommand(wxCommandEvent& event);
+    void OnOpenMenu(wxCommandEvent& event);
+    void OnSaveMenu(wxCommandEvent& event);
+    void OnSaveMenuAs(wxCommandEvent& event);
+    void OnSavePageAs(wxCommandEvent& event);
+    void OnEditEntry(wxCommandEvent& event);
+    void OnMoveEntryUp(wxCommandEvent&) { MoveEntry(MoveDirection::Up); }
+    void OnMoveEntryDown(wxCommandEvent&) { MoveEntry(MoveDirection::Down); }
     void OnPickListChanged(wxCommandEvent& event);
     void OnIdle(wxIdleEvent& event);
 
@@ -116,11 +160,17 @@ private:
     wxRect m_fullWindowRect;
     wxIcon m_icon;
     std::string m_baseDirectory;
-    std::string m_pagePath;
     std::unique_ptr<Desktop> m_ownDesktop;
     Desktop* m_desktop = nullptr;
     std::unique_ptr<ColorSwatchPreview> m_swatch;
     bool m_prepareBrowserWhenIdle = false;
+    wxString m_applicationName;  // caption of the window's own questions
+    MenuFileState m_file{MenuDocument{}};
+    // Kept from the open file for the page and the next save; the window has
+    // no controls for them.
+    std::string m_modernLabel = MenuDocument{}.modernLabel;
+    std::string m_modernLanguage = MenuDocument{}.modernLanguage;
+    std::vector<ExtraKey> m_extraKeys;
 
     wxDECLARE_EVENT_TABLE();
 };

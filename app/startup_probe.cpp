@@ -5,6 +5,8 @@
 #include <chrono>
 #include <cstdio>
 
+#include "app/menulark_dlg.h"
+
 namespace menulark {
 
 void CloseWhenShownAndIdle(wxDialog& dialog) {
@@ -15,7 +17,7 @@ void CloseWhenShownAndIdle(wxDialog& dialog) {
             "shown-and-idle %lld\n",
             static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
         std::fflush(stdout);
-        dialog.EndModal(2);
+        dialog.EndModal(kResultCancel);
     });
 }
 

@@ -19,4 +19,15 @@ inline wxString FromCoreText(std::string_view text) {
     return wxString::FromUTF8(text.data(), text.size());
 }
 
+/// A file name from the toolkit as the system's bytes.
+inline std::string PathBytes(const wxString& path) {
+    const wxScopedCharBuffer bytes = path.fn_str();
+    return std::string(bytes.data(), bytes.length());
+}
+
+/// A file name's bytes for the toolkit to show or hand on.
+inline wxString PathText(const std::string& path) {
+    return wxString(path.c_str(), *wxConvFileName, path.size());
+}
+
 }  // namespace menulark

@@ -25,15 +25,16 @@ inline PixelRect ToPixels(const ControlSpec& c, const DialogUnitScale& s) {
     return {s.X(c.x), s.Y(c.y), s.X(c.x + c.w) - s.X(c.x), s.Y(c.y + c.h) - s.Y(c.y)};
 }
 
-/// Pixels by which the collapsed window is shorter than the full one.
-inline int CollapseHeight(const DialogUnitScale& s) {
-    return static_cast<int>(std::lround(170 * s.contentScale));
+/// Pixels by which the collapsed window of `layout` is shorter than the full one.
+inline int CollapseHeight(const DialogLayout& layout, const DialogUnitScale& s) {
+    return static_cast<int>(std::lround(layout.collapsePixels * s.contentScale));
 }
 
 /// Window height for the style panel shown or hidden, from the full height
 /// measured when the window opened.
-inline int WindowHeightFor(bool panelShown, int fullHeight, const DialogUnitScale& s) {
-    return panelShown ? fullHeight : fullHeight - CollapseHeight(s);
+inline int WindowHeightFor(const DialogLayout& layout, bool panelShown, int fullHeight,
+                           const DialogUnitScale& s) {
+    return panelShown ? fullHeight : fullHeight - CollapseHeight(layout, s);
 }
 
 }  // namespace menulark

@@ -16,7 +16,7 @@ public:
         : m_owner(owner), m_caption(std::move(applicationName)) {}
 
     void ShowMessage(const std::string& text) override;
-    void OpenWithDefaultProgram(const std::string& path) override;
+    bool OpenWithDefaultProgram(const std::string& path) override;
 
 private:
     wxWindow* m_owner;

@@ -121,7 +121,7 @@ public:
 
     class NullDesktop : public menulark::Desktop {
         void ShowMessage(const std::string&) override {}
-        void OpenWithDefaultProgram(const std::string&) override {}
+        bool OpenWithDefaultProgram(const std::string&) override { return true; }
     } desktop;
     menulark::testing_support::TempDir dir;
     menulark::CMenularkDlg* dialog;

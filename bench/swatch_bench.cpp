@@ -41,7 +41,7 @@ void RunEventsFor(Clock::duration time) {
 
 class NullDesktop : public menulark::Desktop {
     void ShowMessage(const std::string&) override {}
-    void OpenWithDefaultProgram(const std::string&) override {}
+    bool OpenWithDefaultProgram(const std::string&) override { return true; }
 };
 
 void Send(wxWindow* control, wxEventType type, int value = 0) {

@@ -5,6 +5,7 @@
 // line, the option or the field at fault); nothing may throw or crash.
 
 #include <algorithm>
+#include <cctype>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -65,8 +66,9 @@ void CheckEntryList(const std::string& text) {
                 "the error does not start with \"" + prefix + "\": " + Printable(parsed.error));
         Require(parsed.error.size() > prefix.size() + 10, "the line error says nothing more than the line");
         if (expected.emptyField)
-            Require(parsed.error.find(StringTableText(IDS_FILL_ALL_BOXES)) != std::string::npos,
-                    "an empty field is not reported with message 102: " + Printable(parsed.error));
+            Require(
+                parsed.error.find(StringTableText(IDS_FILL_ALL_BOXES)) != std::string::npos,
+                "an empty field is not reported with the fill-all-boxes message: " + Printable(parsed.error));
         return;
     }
     if (expected.items.empty()) {
@@ -116,6 +118,15 @@ struct ExpectedOptions {
     std::string culprit;  // text the error message must contain
 };
 
+// A language tag as --lang takes it: letters, digits and inner hyphens,
+// starting with a letter, at most 35 characters.
+bool LooksLikeLanguageTag(const std::string& value) {
+    if (value.size() > 35 || !std::isalpha(static_cast<unsigned char>(value.front())) || value.back() == '-')
+        return false;
+    return std::all_of(value.begin(), value.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '-'; });
+}
+
 ExpectedOptions ReadArguments(const std::vector<std::string>& args) {
     ExpectedOptions e;
     auto refuse = [&](std::string culprit) {
@@ -123,6 +134,8 @@ ExpectedOptions ReadArguments(const std::vector<std::string>& args) {
         e.culprit = std::move(culprit);
         return e;
     };
+    std::string modernOnly;   // the first option that needs --modern
+    bool targetGiven = false;
     bool inputNamed = false;  // a file, or "-" for standard input
     auto input = [&](const std::string& name, bool standardInput) {
         if (inputNamed) return false;
@@ -143,7 +156,19 @@ ExpectedOptions ReadArguments(const std::vector<std::string>& args) {
             e.options.modern = true;
         else if (a == "--open")
             e.options.open = true;
-        else if (a == "-o" || a == "--set") {
+        else if (a == "--snippet")
+            e.options.page.snippet = true;
+        else if (a == "--target" || a == "--label" || a == "--lang") {
+            if (i + 1 == args.size()) return refuse(a);
+            const std::string& value = args[++i];
+            if (value.empty()) return refuse(a);
+            if (a == "--lang" && !LooksLikeLanguageTag(value)) return refuse(value);
+            if (modernOnly.empty()) modernOnly = a;
+            if (a == "--target") e.options.page.target = value;
+            if (a == "--label") e.options.page.label = value;
+            if (a == "--lang") e.options.page.lang = value;
+            targetGiven = targetGiven || a == "--target";
+        } else if (a == "-o" || a == "--set") {
             if (i + 1 == args.size()) return refuse(a);
             const std::string& value = args[++i];
             if (a == "-o") {
@@ -168,6 +193,9 @@ ExpectedOptions ReadArguments(const std::vector<std::string>& args) {
         if (args[i].empty()) return refuse("empty input file name");
         if (!input(args[i], false)) return refuse("more than one input file");
     }
+    if (e.options.page.snippet && modernOnly.empty()) modernOnly = "--snippet";
+    if (!modernOnly.empty() && !e.options.modern) return refuse(modernOnly);
+    if (targetGiven && !e.options.page.snippet) return refuse("--target");
     return e;
 }
 
@@ -183,7 +211,8 @@ void CheckArguments(const std::vector<std::string>& args) {
         // The command reports it on standard error, with the usage hint.
         std::istringstream in;
         std::ostringstream out, err;
-        Require(RunPageCommand(args, in, out, err) == kStatusUsage,
+        CommandDesktop desktop(out, err);
+        Require(RunPageCommand(args, in, desktop) == kStatusUsage,
                 "refused arguments do not give exit status 2");
         Require(out.str().empty(), "refused arguments wrote to standard output");
         Require(err.str().find(parsed.error) != std::string::npos, "the error is not on standard error");
@@ -200,6 +229,9 @@ void CheckArguments(const std::vector<std::string>& args) {
     Require(got.inputPath == want.inputPath, "the input file");
     Require(got.modern == want.modern && got.open == want.open && got.help == want.help,
             "--modern, --open or --help is not what the options say");
+    Require(got.page.snippet == want.page.snippet && got.page.target == want.page.target &&
+                got.page.label == want.page.label && got.page.lang == want.page.lang,
+            "--snippet, --target, --label or --lang is not what the options say");
 }
 
 // One --set with an arbitrary value lands in its field and nowhere else.

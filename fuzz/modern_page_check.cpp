@@ -261,16 +261,34 @@ char ReadCssEscape(std::string_view css, size_t& at) {
 std::vector<Rule> ParseCss(std::string_view css) {
     std::vector<Rule> rules;
     size_t at = 0;
+    std::string group;  // the open @media block's condition, which prefixes its rules' selectors
     while (true) {
         size_t open = css.find('{', at);
+        size_t groupEnd = group.empty() ? std::string_view::npos : css.find('}', at);
+        if (groupEnd != std::string_view::npos && (open == std::string_view::npos || groupEnd < open)) {
+            Require(Trim(css.substr(at, groupEnd - at)).empty(),
+                    "text before the end of a media block: " + Printable(css.substr(at, 80)));
+            group.clear();
+            at = groupEnd + 1;
+            continue;
+        }
         if (open == std::string_view::npos) {
+            Require(group.empty(), "a media block never closes");
             Require(Trim(css.substr(at)).empty(),
                     "text after the last CSS rule: " + Printable(css.substr(at, 80)));
             return rules;
         }
-        Rule rule;
-        rule.selector = std::string(Trim(css.substr(at, open - at)));
+        std::string selector(Trim(css.substr(at, open - at)));
         at = open + 1;
+        if (selector.rfind("@media ", 0) == 0) {
+            // Only the page's own conditions open a block; the comparison with
+            // the page's own rules below checks that.
+            Require(group.empty(), "a media block inside a media block");
+            group = selector;
+            continue;
+        }
+        Rule rule;
+        rule.selector = group.empty() ? selector : group + " " + selector;
         std::string raw;        // the declaration as written
         std::string unescaped;  // as the browser tokenises it; escaped syntax as an inert letter
         auto finish = [&] {
@@ -418,8 +436,8 @@ void CheckCss(std::string_view css, const FixedParts& fixed, PageMode mode, cons
     CheckColour(rules, "#menu", "background-color", style.backgroundColor);
     CheckColour(rules, "#menu", "color", style.fontColor);
     CheckColour(rules, "#menu", "border-color", style.borderColor);
-    CheckColour(rules, "#menu a", "border-color", style.borderColor);
-    CheckColour(rules, "#menu a:hover, #menu a:focus", "background-color", style.itemHighlightColor);
+    CheckColour(rules, "#menu a", "border-color", "");  // the border goes around the menu only
+    CheckColour(rules, "#menu a:focus", "background-color", style.itemHighlightColor);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 
 #include "page/menu_item_list.h"
 #include "page/page_generator.h"
-#include "style/style_settings.h"
+#include "page/style_settings.h"
 
 namespace menulark::fuzz {
 

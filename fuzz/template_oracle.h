@@ -18,7 +18,8 @@ TemplatePieces SplitTemplate(std::string_view text);
 /// The runs of `pieces` with `values` (already rendered) between them.
 std::string Interleave(const TemplatePieces& pieces, const std::vector<std::string>& values);
 
-/// Template `id` of the string table filled with rendered `values`.
+/// The expected text of template `id` (from tests/data/templates/, not from
+/// the string table) filled with rendered `values`.
 std::string FillTableTemplate(int id, const std::vector<std::string>& values);
 
 /// `value` with each double quote written as &quot;.

@@ -2,9 +2,9 @@
 
 #include <cerrno>
 
+#include "page/absolute_path.h"
 #include "page/modern_page.h"
 #include "page/page_templates.h"
-#include "page/text_file.h"
 #include "resources/string_table.h"
 
 namespace menulark {
@@ -25,28 +25,48 @@ constexpr StringId kInstallHint = IDS_INSTALL_HINT;
 
 }  // namespace
 
+void Desktop::ReportNoItems() {
+    ShowMessage(std::string(StringTableText(IDS_ADD_ITEMS_FIRST)));
+}
+
+void Desktop::ReportWriteFailed(const std::string& path, const WriteResult& written) {
+    std::string message = WriteFailedMessage(path, written.reason);
+    if (IsFolderNotWritable(written.error)) message += "\n\n" + std::string(StringTableText(kInstallHint));
+    ShowMessage(message);
+}
+
+void Desktop::ReportWritten(const std::string&, size_t) {}
+
+void Desktop::ReportOpenFailed(const std::string&) {}
+
 std::string WriteFailedMessage(const std::string& path, const std::string& reason) {
     return PageTemplates::Format(IDS_WRITE_FAILED, {path, reason});
 }
 
-CreateResult CreatePage(const MenuItemList& items, PageMode mode, const StyleSettings& style,
-                        const std::string& baseDirectory, Desktop& desktop, PageFlavor flavor) {
-    if (items.RowCount() == 0) {
-        desktop.ShowMessage(std::string(StringTableText(IDS_ADD_ITEMS_FIRST)));
+PageMode PageModeOf(const StyleSettings& style) {
+    return style.styledMode ? PageMode::Styled : PageMode::Simple;
+}
+
+std::string BuildRequestedPage(const PageRequest& request) {
+    PageMode mode = PageModeOf(request.style);
+    return request.flavor == PageFlavor::Modern ? BuildModernPage(request.entries, mode, request.style, request.modern)
+                                                : BuildPage(request.entries, mode, request.style);
+}
+
+CreateResult CreatePage(const PageRequest& request, Desktop& desktop) {
+    if (request.entries.RowCount() == 0) {
+        desktop.ReportNoItems();
         return {CreateOutcome::NoItems, {}};
     }
-    std::string path = baseDirectory + kPageFileName;
-    std::string page =
-        flavor == PageFlavor::Modern ? BuildModernPage(items, mode, style) : BuildPage(items, mode, style);
-    WriteResult written = WriteTextFile(path, page);
+    const std::string& path = request.outputPath;
+    WriteResult written = WriteTextFile(path, BuildRequestedPage(request));
     if (!written) {
-        std::string message = WriteFailedMessage(path, written.reason);
-        if (IsFolderNotWritable(written.error))
-            message += "\n\n" + std::string(StringTableText(kInstallHint));
-        desktop.ShowMessage(message);
+        desktop.ReportWriteFailed(path, written);
         return {CreateOutcome::WriteFailed, path};
     }
-    desktop.OpenWithDefaultProgram(path);
+    desktop.ReportWritten(path, request.entries.size());
+    // The opener gets a path that it cannot take for an option ("-x.htm").
+    if (request.open && !desktop.OpenWithDefaultProgram(AbsolutePath(path))) desktop.ReportOpenFailed(path);
     return {CreateOutcome::Opened, path};
 }
 

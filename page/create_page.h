@@ -1,28 +1,67 @@
 #pragma once
+// One way to make a page: the window's "&Create/Finish" and menulark-page
+// both fill a PageRequest and call CreatePage.
 
+#include <cstddef>
 #include <string>
 
 #include "page/menu_item_list.h"
+#include "page/modern_page.h"
 #include "page/page_generator.h"
-#include "style/style_settings.h"
+#include "page/style_settings.h"
+#include "page/text_file.h"
 
 namespace menulark {
 
 /// What page creation needs from the user's desktop. The window plugs in
-/// message boxes and the default-program launcher; tests plug in a recorder.
+/// message boxes and the default-program launcher, menulark-page its output
+/// streams, tests a recorder. The reports default to the window's messages.
 class Desktop {
 public:
     virtual ~Desktop() = default;
     /// Shows `text` in a modal box with an exclamation icon and one OK button.
     virtual void ShowMessage(const std::string& text) = 0;
-    /// Asks the desktop to open `path` with its default program; does not wait.
-    virtual void OpenWithDefaultProgram(const std::string& path) = 0;
+    /// Asks the desktop to open `path` with its default program; false when
+    /// it could not even be asked.
+    virtual bool OpenWithDefaultProgram(const std::string& path) = 0;
+
+    /// There was nothing to write: "Please add the items first."
+    virtual void ReportNoItems();
+    /// `path` could not be written: the file and the system's reason, and
+    /// where to install the program when its folder refuses new files.
+    virtual void ReportWriteFailed(const std::string& path, const WriteResult& written);
+    /// `path` now holds the page with `entries` entries (the window is silent).
+    virtual void ReportWritten(const std::string& path, size_t entries);
+    /// The desktop could not be asked to open `path` (the window is silent:
+    /// the desktop reports its own failures).
+    virtual void ReportOpenFailed(const std::string& path);
 };
 
 /// Which page to write: the classic page for the old browser object model, or
 /// the same menu as a standards-based page for current browsers.
 enum class PageFlavor { Classic, Modern };
 
+/// The name of the page file.
+inline constexpr const char* kPageFileName = "Popup.htm";
+
+/// Everything that decides a page and where it goes. The look is the style's
+/// `styledMode` (the "Advanced &setting..." box).
+struct PageRequest {
+    const MenuItemList& entries;
+    StyleSettings style;
+    PageFlavor flavor = PageFlavor::Classic;
+    std::string outputPath = kPageFileName;
+    bool open = true;            ///< open the written page with the default program
+    ModernPageOptions modern{};  ///< the modern page's label, language and snippet
+};
+
+/// The look of the page for `style`: styled when `styledMode` is on.
+PageMode PageModeOf(const StyleSettings& style);
+
+/// The page text for `request`, lines ending in a single line feed.
+std::string BuildRequestedPage(const PageRequest& request);
+
+/// Opened: written, and handed to the desktop when the request asks.
 enum class CreateOutcome { NoItems, WriteFailed, Opened };
 
 struct CreateResult {
@@ -30,17 +69,10 @@ struct CreateResult {
     std::string path;  ///< the page's path; empty for NoItems
 };
 
-/// The name of the page file in the base directory.
-inline constexpr const char* kPageFileName = "Popup.htm";
-
-/// Builds the page, writes it as `baseDirectory` + "Popup.htm" and opens it.
-/// An empty list gives the "add the items first" message; a failed write
-/// gives a message naming the file and the reason, and nothing is opened;
-/// when the folder refuses new files, the message also says where to install
-/// the program so that it can write its pages.
-CreateResult CreatePage(const MenuItemList& items, PageMode mode, const StyleSettings& style,
-                        const std::string& baseDirectory, Desktop& desktop,
-                        PageFlavor flavor = PageFlavor::Classic);
+/// Builds the page, writes it to `request.outputPath` and opens it (by its
+/// absolute path) when asked, reporting each step through `desktop`. An empty list writes
+/// nothing; a failed write opens nothing.
+CreateResult CreatePage(const PageRequest& request, Desktop& desktop);
 
 /// The text of the message for a page that could not be written.
 std::string WriteFailedMessage(const std::string& path, const std::string& reason);

@@ -1,10 +1,10 @@
 // The freedesktop opener: xdg-open hands the file over and returns.
+#include "page/default_program.h"
+
 #include <spawn.h>
 #include <sys/wait.h>
 
 #include <vector>
-
-#include "page/default_program.h"
 
 extern char** environ;
 

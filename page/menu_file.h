@@ -11,7 +11,7 @@
 #include "page/create_page.h"
 #include "page/menu_item_list.h"
 #include "page/text_file.h"
-#include "style/style_settings.h"
+#include "page/style_settings.h"
 
 namespace menulark {
 

@@ -15,7 +15,7 @@ std::string MenuFileState::Caption(const std::string& programCaption) const {
 }
 
 bool MenuFileState::HasUnsavedChanges(const MenuDocument& current) const {
-    return m_saved && *m_saved != current;
+    return m_saved != current;
 }
 
 bool MenuFileState::MayClose(const MenuDocument& current, const std::function<CloseAnswer()>& ask,

@@ -13,20 +13,9 @@ std::string SelectionLabel(int row) {
     return label;
 }
 
-MenuItemList::MenuItemList(const MenuItemList& other) : m_selectedRow(other.m_selectedRow) {
-    m_items.reserve(other.m_items.size());
-    for (const MenuItem& item : other) m_items.push_back(std::make_unique<MenuItem>(item));
-}
-
-MenuItemList& MenuItemList::operator=(const MenuItemList& other) {
-    if (this != &other) *this = MenuItemList(other);
-    return *this;
-}
-
 bool MenuItemList::AddItem(std::string title, std::string url, std::string explanation) {
     if (title.empty() || url.empty() || explanation.empty()) return false;
-    m_items.push_back(
-        std::make_unique<MenuItem>(MenuItem{std::move(title), std::move(url), std::move(explanation)}));
+    m_items.push_back(MenuItem{std::move(title), std::move(url), std::move(explanation)});
     return true;
 }
 
@@ -45,7 +34,7 @@ DeleteResult MenuItemList::DeleteSelected() {
 
 bool MenuItemList::ReplaceRow(int r, std::string title, std::string url, std::string explanation) {
     if (title.empty() || url.empty() || explanation.empty()) return false;
-    *m_items.at(static_cast<size_t>(r)) = MenuItem{std::move(title), std::move(url), std::move(explanation)};
+    m_items.at(static_cast<size_t>(r)) = MenuItem{std::move(title), std::move(url), std::move(explanation)};
     return true;
 }
 

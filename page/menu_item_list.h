@@ -1,8 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <iterator>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,38 +19,7 @@ struct DeleteResult {
 /// The menu entries in the order they were added, plus the row that Delete
 /// removes. The window mirrors every change into its list control.
 class MenuItemList {
-    using Storage = std::vector<std::unique_ptr<MenuItem>>;
-
 public:
-    /// Walks the entries in order, as const MenuItem&.
-    class const_iterator {
-    public:
-        using iterator_category = std::forward_iterator_tag;
-        using value_type = MenuItem;
-        using difference_type = std::ptrdiff_t;
-        using pointer = const MenuItem*;
-        using reference = const MenuItem&;
-
-        explicit const_iterator(Storage::const_iterator at) : m_at(at) {}
-        reference operator*() const { return **m_at; }
-        pointer operator->() const { return m_at->get(); }
-        const_iterator& operator++() {
-            ++m_at;
-            return *this;
-        }
-        bool operator==(const const_iterator& o) const { return m_at == o.m_at; }
-        bool operator!=(const const_iterator& o) const { return m_at != o.m_at; }
-
-    private:
-        Storage::const_iterator m_at;
-    };
-
-    MenuItemList() = default;
-    MenuItemList(MenuItemList&&) = default;
-    MenuItemList& operator=(MenuItemList&&) = default;
-    MenuItemList(const MenuItemList& other);
-    MenuItemList& operator=(const MenuItemList& other);
-
     /// Appends the entry; false (and nothing changes) when a field is empty.
     bool AddItem(std::string title, std::string url, std::string explanation);
 
@@ -66,11 +33,11 @@ public:
 
     int RowCount() const { return static_cast<int>(m_items.size()); }
     size_t size() const { return m_items.size(); }
-    const MenuItem& Row(int r) const { return *m_items.at(static_cast<size_t>(r)); }
-    const_iterator begin() const { return const_iterator(m_items.begin()); }
-    const_iterator end() const { return const_iterator(m_items.end()); }
+    const MenuItem& Row(int r) const { return m_items.at(static_cast<size_t>(r)); }
+    std::vector<MenuItem>::const_iterator begin() const { return m_items.begin(); }
+    std::vector<MenuItem>::const_iterator end() const { return m_items.end(); }
     /// A copy of the entries, for checks and tools.
-    std::vector<MenuItem> Items() const { return {begin(), end()}; }
+    std::vector<MenuItem> Items() const { return m_items; }
     int SelectedRow() const { return m_selectedRow; }
 
     // Editing in place, for the edit and move commands (page/menu_edits.h).
@@ -80,9 +47,7 @@ public:
     void SwapRows(int a, int b, int remembered);
 
 private:
-    // Entries are held by pointer so that removing a row moves pointers, not
-    // strings: Delete stays cheap however long the list grows.
-    Storage m_items;
+    std::vector<MenuItem> m_items;
     int m_selectedRow = -1;
 };
 

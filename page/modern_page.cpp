@@ -1,174 +1,104 @@
 #include "page/modern_page.h"
 
+#include <cstdint>
+#include <cstdio>
 #include <string_view>
 
+#include "page/modern_menu_script.h"
 #include "page/web_escape.h"
 
 namespace menulark {
 namespace {
 
-constexpr std::string_view kHead = R"(<!DOCTYPE html>
-<html lang="en">
+// In the style sheets below "&" stands for the menu's own selector: "#menu"
+// on the page, the snippet's prefixed class in a snippet.
+
+// What both looks share: a fixed box never larger than the visible area
+// (the script sets the two limits when it opens), scrolling inside, and
+// rows at least 24 px tall that grow with their text. Closed, it keeps its
+// layout: content-visibility skips its entries (no painting, no focus, not
+// in the accessibility tree) without discarding them, and the empty box
+// waits off screen. Opening a long menu then lays nothing out anew, where
+// display or visibility would restyle every entry.
+constexpr std::string_view kBaseCss =
+    R"(& { position: fixed; left: 0; top: 0; z-index: 2147483647; box-sizing: border-box; margin: 0; max-width: var(--mlk-max-width, 100vw); max-height: var(--mlk-max-height, 100vh); overflow-x: hidden; overflow-y: auto; overscroll-behavior: contain; text-align: start; cursor: default; user-select: none; -webkit-user-select: none; -webkit-touch-callout: none; }
+&[hidden] { display: block; content-visibility: hidden; opacity: 0; transform: translateX(-200vw); }
+&:focus { outline: none; }
+& a { display: block; box-sizing: border-box; min-height: 24px; color: inherit; text-decoration: none; white-space: nowrap; overflow: hidden; text-overflow: ellipsis; }
+& a:focus { outline: none; }
+)";
+
+// The simple look: a light menu of 30 px rows with a soft shadow, a subtle
+// tint on the active row and a ring while the keyboard leads; dark when the
+// reader's system is. Every text colour here keeps at least 4.5:1 against
+// the background it stands on.
+constexpr std::string_view kSimpleLookCss =
+    R"(& { min-width: 180px; max-width: min(320px, var(--mlk-max-width, 100vw)); padding: 4px; background-color: #ffffff; color: #1b1b1f; font-family: system-ui, "Segoe UI", Roboto, sans-serif; font-size: 14px; font-weight: 400; line-height: 20px; border: 1px solid rgba(0, 0, 0, 0.16); border-radius: 8px; box-shadow: 0 8px 24px rgba(0, 0, 0, 0.14), 0 2px 6px rgba(0, 0, 0, 0.1); color-scheme: light; }
+& a { padding: 5px 12px; border-radius: 4px; }
+& a:focus { background-color: #e4ebf6; }
+&[data-keys] a:focus { outline: 2px solid #1f5fbf; outline-offset: -2px; }
+@media (prefers-color-scheme: dark) {
+& { background-color: #2b2c30; color: #ececf1; border-color: rgba(255, 255, 255, 0.16); box-shadow: 0 8px 24px rgba(0, 0, 0, 0.5), 0 2px 6px rgba(0, 0, 0, 0.3); color-scheme: dark; }
+& a:focus { background-color: #3e4553; }
+&[data-keys] a:focus { outline-color: #8fb8ff; }
+}
+@media (pointer: coarse) {
+& a { min-height: 44px; padding-top: 12px; padding-bottom: 12px; }
+}
+)";
+
+// The styled look's rows: the author's font, centred in at least 24 px
+// (44 px on touch screens), the ring in the author's text colour.
+constexpr std::string_view kStyledRowsCss =
+    R"(& a { padding: max(0.3em, calc(12px - 0.625em)) 0.5em; line-height: 1.25; }
+&[data-keys] a:focus { outline: 2px solid currentColor; outline-offset: -2px; }
+@media (pointer: coarse) {
+& a { min-height: 44px; padding-top: max(0.3em, calc(22px - 0.625em)); padding-bottom: max(0.3em, calc(22px - 0.625em)); }
+}
+)";
+
+// Forced colours (high contrast themes): the system's own highlight pair and
+// a ring, whatever the look.
+constexpr std::string_view kForcedColorsCss = R"(@media (forced-colors: active) {
+& { border: 1px solid CanvasText; }
+& a:focus, &[data-keys] a:focus { forced-color-adjust: none; background-color: Highlight; color: HighlightText; outline: 2px solid CanvasText; outline-offset: -2px; }
+}
+)";
+
+constexpr std::string_view kPageHeadStart = R"(<!DOCTYPE html>
+<html lang=")";
+
+constexpr std::string_view kPageHeadEnd = R"(">
 <head>
 <meta charset="utf-8">
 <meta name="viewport" content="width=device-width, initial-scale=1">
 <title>Right-click menu</title>
 <style>
 html { min-height: 100%; }
-#menu { position: fixed; left: 0; top: 0; z-index: 2147483647; margin: 0; padding: 0; cursor: pointer; }
-#menu[hidden] { display: none; }
-#menu:focus { outline: none; }
-#menu a { display: block; color: inherit; text-decoration: none; }
-#menu a:focus { outline: none; }
 )";
 
-// The classic simple look: 210 px wide, 19 px per entry; the frame's height
-// follows after this block, from the number of entries.
-constexpr std::string_view kSimpleLookCss =
-    R"(#menu { width: 210px; overflow-x: hidden; overflow-y: auto; background-color: lightsteelblue; color: darkblue; font-weight: 600; font-size: 14px; font-family: "MS Sans Serif", sans-serif; border: 0.05cm groove lightsteelblue; }
-#menu a { box-sizing: border-box; height: 19px; line-height: 17px; border: 0.03cm outset steelblue; white-space: nowrap; overflow: hidden; text-overflow: ellipsis; }
-#menu a:hover, #menu a:focus { background-color: red; }
-)";
-
-constexpr std::string_view kBodyOpen = R"(</style>
+constexpr std::string_view kPageBodyStart = R"(</style>
 </head>
 <body>
-<div id="menu" role="menu" aria-label="Menu" tabindex="-1" hidden>
-)";
+<p>Right-click on the body. On a touch screen, press and hold.</p>
+<div id="menu" role="menu" aria-label=")";
 
-// The behaviour reads everything it needs from the page, so no author value
-// is ever written into the script.
-constexpr std::string_view kBodyClose = R"(</div>
-Right-click on the body.
-<script>
-(function () {
-  "use strict";
-  var menu = document.getElementById("menu");
-  var items = Array.prototype.slice.call(menu.querySelectorAll('[role="menuitem"]'));
-  var OFFSET_X = 15;
-  var returnFocus = null;
-  var lastPointer = { x: 0, y: 0 };
-  var keyboardOpenedAt = -Infinity;
-
-  function isOpen() { return !menu.hidden; }
-
-  // The area the menu covers on screen: its box, and with visible overflow
-  // also the entries that stand out of it.
-  function extent() {
-    var box = menu.getBoundingClientRect();
-    var right = box.right, bottom = box.bottom;
-    if (getComputedStyle(menu).overflowY === "visible") {
-      items.forEach(function (item) {
-        var r = item.getBoundingClientRect();
-        right = Math.max(right, r.right);
-        bottom = Math.max(bottom, r.bottom);
-      });
-    }
-    return { width: right - box.left, height: bottom - box.top };
-  }
-
-  // Shows the menu with its top-left corner at (x, y), moved left and up as
-  // far as needed to stay inside the viewport.
-  function openAt(x, y) {
-    if (!isOpen()) returnFocus = document.activeElement;
-    menu.style.left = "0px";
-    menu.style.top = "0px";
-    menu.hidden = false;
-    menu.scrollTop = 0;
-    var size = extent();
-    var view = document.documentElement;
-    var left = Math.max(0, Math.min(x, view.clientWidth - size.width));
-    var top = Math.max(0, Math.min(y, view.clientHeight - size.height));
-    menu.style.left = left + "px";
-    menu.style.top = top + "px";
-  }
-
-  function close(restoreFocus) {
-    if (!isOpen()) return;
-    menu.hidden = true;
-    var target = returnFocus;
-    returnFocus = null;
-    if (!restoreFocus) return;
-    if (target && target !== document.body && target.isConnected && typeof target.focus === "function") {
-      target.focus({ preventScroll: true });
-    } else if (document.activeElement && document.activeElement !== document.body) {
-      document.activeElement.blur();
-    }
-  }
-
-  function focusItem(index) {
-    if (items.length === 0) return;
-    var count = items.length;
-    items[((index % count) + count) % count].focus({ preventScroll: true });
-  }
-
-  function keyboardAnchor() {
-    var el = document.activeElement;
-    if (el && el !== document.body && el !== document.documentElement && !menu.contains(el)) {
-      var r = el.getBoundingClientRect();
-      return { x: r.left, y: r.bottom };
-    }
-    return lastPointer;
-  }
-
-  document.addEventListener("contextmenu", function (e) {
-    var byKeyboard = performance.now() - keyboardOpenedAt < 1000;
-    if (e.shiftKey && !byKeyboard) return;  // Shift leaves the browser's own menu
-    e.preventDefault();
-    if (byKeyboard || (isOpen() && menu.contains(e.target))) return;
-    openAt(e.clientX + OFFSET_X, e.clientY);
-    menu.focus({ preventScroll: true });
-  });
-
-  document.addEventListener("keydown", function (e) {
-    if (e.key === "ContextMenu" || (e.key === "F10" && e.shiftKey)) {
-      e.preventDefault();
-      keyboardOpenedAt = performance.now();
-      if (!isOpen()) {
-        var at = keyboardAnchor();
-        openAt(at.x + OFFSET_X, at.y);
-      }
-      focusItem(0);
-      return;
-    }
-    if (!isOpen()) return;
-    var current = items.indexOf(document.activeElement);
-    switch (e.key) {
-      case "ArrowDown": e.preventDefault(); focusItem(current < 0 ? 0 : current + 1); break;
-      case "ArrowUp": e.preventDefault(); focusItem(current < 0 ? -1 : current - 1); break;
-      case "Home": e.preventDefault(); focusItem(0); break;
-      case "End": e.preventDefault(); focusItem(-1); break;
-      case "Escape": e.preventDefault(); close(true); break;
-      case "Tab": close(true); break;
-      case " ":
-        if (current >= 0) { e.preventDefault(); items[current].click(); }
-        break;
-    }
-  });
-
-  document.addEventListener("pointerdown", function (e) {
-    lastPointer = { x: e.clientX, y: e.clientY };
-    keyboardOpenedAt = -Infinity;  // the context menu event that follows comes from the pointer
-    if (isOpen() && !menu.contains(e.target)) close(true);
-  }, true);
-  document.addEventListener("mousemove", function (e) { lastPointer = { x: e.clientX, y: e.clientY }; });
-  menu.addEventListener("click", function (e) {
-    if (e.target.closest && e.target.closest('[role="menuitem"]')) close(true);
-  });
-  menu.addEventListener("focusout", function (e) {
-    if (e.relatedTarget && !menu.contains(e.relatedTarget)) close(false);
-  });
-  window.addEventListener("scroll", function () { close(true); });
-  window.addEventListener("resize", function () { close(true); });
-  window.addEventListener("blur", function () { close(true); });
-  window.addEventListener("pagehide", function () { close(false); });
-})();
-</script>
+constexpr std::string_view kPageEnd = R"(</script>
 </body>
 </html>
 )";
 
-// Appends "  property: value;" unless the value is empty: an empty style
+// Appends `css` with every "&" replaced by `selector`.
+void AppendRules(std::string& out, std::string_view css, std::string_view selector) {
+    for (char c : css) {
+        if (c == '&')
+            out += selector;
+        else
+            out += c;
+    }
+}
+
+// Appends " property: value;" unless the value is empty: an empty style
 // value leaves its property to the browser.
 void AppendDeclaration(std::string& css, std::string_view property, const std::string& value) {
     if (value.empty()) return;
@@ -186,25 +116,21 @@ std::string BorderStyleValue(const std::string& value) {
     return EscapeCssValue(value);
 }
 
-void AppendBorder(std::string& css, const StyleSettings& s) {
-    AppendDeclaration(css, "border-width", CssLength(s.borderSize));
-    AppendDeclaration(css, "border-style", BorderStyleValue(s.borderStyle));
-    AppendDeclaration(css, "border-color", EscapeCssValue(s.borderColor));
-}
-
+// The author's values. The border goes around the menu, not around every
+// entry. Without scroll-bar colours the height is the least the menu takes:
+// it grows with its entries instead of letting them stand out of it.
 std::string StyledLookCss(const StyleSettings& s) {
-    std::string css = "#menu {";
-    // Without scroll-bar colours the classic frame lets its entries stand out
-    // of it instead of scrolling.
-    css += s.scrollbarColors ? " overflow-x: hidden; overflow-y: auto;" : " overflow: visible;";
+    std::string css = "& {";
     AppendDeclaration(css, "width", CssLength(s.width));
-    AppendDeclaration(css, "height", CssLength(s.height));
+    AppendDeclaration(css, s.scrollbarColors ? "height" : "min-height", CssLength(s.height));
     AppendDeclaration(css, "background-color", EscapeCssValue(s.backgroundColor));
     AppendDeclaration(css, "color", EscapeCssValue(s.fontColor));
     AppendDeclaration(css, "font-weight", EscapeCssValue(s.fontWeight));
     AppendDeclaration(css, "font-size", CssLength(s.fontSize));
     AppendDeclaration(css, "font-family", CssFontFamilyList(s.fontFamily, "sans-serif"));
-    AppendBorder(css, s);
+    AppendDeclaration(css, "border-width", CssLength(s.borderSize));
+    AppendDeclaration(css, "border-style", BorderStyleValue(s.borderStyle));
+    AppendDeclaration(css, "border-color", EscapeCssValue(s.borderColor));
     // Current browsers colour a scroll bar's thumb and track only; the 3D
     // light and shadow colours have no counterpart.
     if (s.scrollbarColors && !s.scrollbarArrowColor.empty() && !s.scrollbarHighlightColor.empty()) {
@@ -212,18 +138,20 @@ std::string StyledLookCss(const StyleSettings& s) {
             css, "scrollbar-color",
             EscapeCssValue(s.scrollbarArrowColor) + " " + EscapeCssValue(s.scrollbarHighlightColor));
     }
-    css += " }\n#menu a {";
-    AppendBorder(css, s);
-    css += " }\n#menu a:hover, #menu a:focus {";
+    css += " }\n& a:focus {";
     AppendDeclaration(css, "background-color", EscapeCssValue(s.itemHighlightColor));
     css += " }\n";
+    css += kStyledRowsCss;
     return css;
 }
 
-std::string SimpleLookCss(size_t rows) {
-    std::string css(kSimpleLookCss);
-    css += "#menu { height: " + std::to_string(PopupHeight(rows)) + "px; }\n";
-    return css;
+void AppendStyleSheet(std::string& out, PageMode mode, const StyleSettings& style, std::string_view selector) {
+    AppendRules(out, kBaseCss, selector);
+    if (mode == PageMode::Styled)
+        AppendRules(out, StyledLookCss(style), selector);
+    else
+        AppendRules(out, kSimpleLookCss, selector);
+    AppendRules(out, kForcedColorsCss, selector);
 }
 
 void AppendEntry(std::string& page, const MenuItem& item) {
@@ -231,22 +159,91 @@ void AppendEntry(std::string& page, const MenuItem& item) {
     page += EscapeHtmlAttribute(item.url);
     page += "\" title=\"";
     page += EscapeHtmlAttribute(item.explanation);
-    page += "\" role=\"menuitem\">";
+    page += "\" role=\"menuitem\" tabindex=\"-1\" dir=\"auto\">";
     page += EscapeHtmlText(item.title);
     page += "</a>\n";
 }
 
+void AppendEntriesAndScript(std::string& page, const MenuItemList& items) {
+    for (const MenuItem& item : items) AppendEntry(page, item);
+    page += "</div>\n<script>\n";
+    page += ModernMenuScript();
+}
+
+size_t EntryBytes(const MenuItemList& items) {
+    size_t bytes = 0;
+    for (const MenuItem& item : items) bytes += 64 + item.title.size() + item.url.size() + item.explanation.size();
+    return bytes;
+}
+
+// FNV-1a, 32 bits: a short, stable digest, not a secret.
+class Digest {
+public:
+    void Add(std::string_view text) {
+        for (char c : text) {
+            m_hash ^= static_cast<unsigned char>(c);
+            m_hash *= 16777619u;
+        }
+        m_hash ^= 0x1fu;  // keeps "ab","c" apart from "a","bc"
+        m_hash *= 16777619u;
+    }
+    std::uint32_t Value() const { return m_hash; }
+
+private:
+    std::uint32_t m_hash = 2166136261u;
+};
+
 }  // namespace
 
-std::string BuildModernPage(const MenuItemList& items, PageMode mode, const StyleSettings& style) {
+std::string SnippetPrefix(const MenuItemList& items, PageMode mode, const StyleSettings& style,
+                          const ModernPageOptions& options) {
+    Digest digest;
+    digest.Add(mode == PageMode::Styled ? "styled" : "simple");
+    if (mode == PageMode::Styled) {
+        for (const StyleField& field : StyleFields()) digest.Add(style.*field.member);
+        digest.Add(style.scrollbarColors ? "scroll-bar colours" : "plain");
+    }
+    digest.Add(options.label);
+    digest.Add(options.lang);
+    digest.Add(options.target);
+    for (const MenuItem& item : items) {
+        digest.Add(item.title);
+        digest.Add(item.url);
+        digest.Add(item.explanation);
+    }
+    char hex[9];
+    std::snprintf(hex, sizeof hex, "%08x", static_cast<unsigned>(digest.Value()));
+    return std::string("mlk-") + hex;
+}
+
+std::string BuildModernPage(const MenuItemList& items, PageMode mode, const StyleSettings& style,
+                            const ModernPageOptions& options) {
     std::string page;
-    page.reserve(kHead.size() + kSimpleLookCss.size() + kBodyOpen.size() + kBodyClose.size() +
-                 128 * items.size());
-    page += kHead;
-    page += mode == PageMode::Styled ? StyledLookCss(style) : SimpleLookCss(items.size());
-    page += kBodyOpen;
-    for (const MenuItem& item : items) AppendEntry(page, item);
-    page += kBodyClose;
+    page.reserve(8192 + EntryBytes(items));
+    if (options.snippet) {
+        const std::string prefix = SnippetPrefix(items, mode, style, options);
+        page += "<style>\n";
+        AppendStyleSheet(page, mode, style, "." + prefix);
+        page += "</style>\n<div class=\"" + prefix + "\" role=\"menu\" aria-label=\"";
+        page += EscapeHtmlAttribute(options.label);
+        page += "\" lang=\"";
+        page += EscapeHtmlAttribute(options.lang);
+        page += "\" tabindex=\"-1\" aria-hidden=\"true\" data-target=\"";
+        page += EscapeHtmlAttribute(options.target);
+        page += "\" hidden>\n";
+        AppendEntriesAndScript(page, items);
+        page += "</script>\n";
+        return page;
+    }
+    page += kPageHeadStart;
+    page += EscapeHtmlAttribute(options.lang);
+    page += kPageHeadEnd;
+    AppendStyleSheet(page, mode, style, "#menu");
+    page += kPageBodyStart;
+    page += EscapeHtmlAttribute(options.label);
+    page += "\" tabindex=\"-1\" aria-hidden=\"true\" hidden>\n";
+    AppendEntriesAndScript(page, items);
+    page += kPageEnd;
     return page;
 }
 

@@ -1,19 +1,36 @@
 #pragma once
 // The menu page for current browsers: the same entries and looks as the
-// classic page, written as a standards-based, self-contained HTML page.
+// classic page, written as a standards-based, self-contained HTML page, or
+// as a snippet to paste into a page of one's own.
 
 #include <string>
 
 #include "page/menu_item_list.h"
 #include "page/page_generator.h"
-#include "style/style_settings.h"
+#include "page/style_settings.h"
 
 namespace menulark {
+
+/// What a modern page says about itself and where its menu goes. The
+/// defaults give the stand-alone page.
+struct ModernPageOptions {
+    std::string label = "Menu";  ///< the menu's accessible name
+    std::string lang = "en";     ///< the language of the page (of the menu, in a snippet)
+    bool snippet = false;        ///< one style element, the menu and one script, nothing else
+    std::string target;          ///< snippet only: a CSS selector of the elements served; empty: all
+};
 
 /// The modern page for `items` in the look `mode` (`style` is only read in
 /// the styled look). Lines end in a single line feed. Every author value is
 /// escaped for the place it lands in (see page/web_escape.h); no value goes
 /// into the script, which reads the entries from the page itself.
-std::string BuildModernPage(const MenuItemList& items, PageMode mode, const StyleSettings& style);
+std::string BuildModernPage(const MenuItemList& items, PageMode mode, const StyleSettings& style,
+                            const ModernPageOptions& options = {});
+
+/// The prefix of the class a snippet's menu carries: "mlk-" and eight hex
+/// digits drawn from everything the snippet holds, so that two different
+/// snippets on one page keep apart.
+std::string SnippetPrefix(const MenuItemList& items, PageMode mode, const StyleSettings& style,
+                          const ModernPageOptions& options);
 
 }  // namespace menulark

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "page/menu_item_list.h"
-#include "style/style_settings.h"
+#include "page/style_settings.h"
 
 namespace menulark {
 

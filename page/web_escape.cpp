@@ -69,10 +69,6 @@ void AppendCssString(std::string& out, std::string_view text) {
     out += '"';
 }
 
-}  // namespace
-
-namespace {
-
 // The character reference that stands for `c` in HTML text, or nullptr.
 const char* TextReference(char c) {
     switch (c) {

@@ -23,10 +23,19 @@ enum class ControlKind {
     Icon,         // the application icon at its own size
 };
 
-/// Control IDs of the main window and the About box.
+/// Resource IDs: the window templates and the application icon.
+enum ResourceId : int {
+    IDD_ABOUTBOX = 100,
+    IDD_MENULARK_DIALOG = 102,
+    IDD_EDIT_ENTRY = 103,
+    IDI_APP_ICON = 130,
+};
+
+/// Control IDs of the main window, the About box and the entry editor.
 enum ControlId : int {
     IDC_LABEL = -1,  // labels without an ID
     IDC_OK = 1,
+    IDC_CANCEL = 2,
     IDC_BROWSER_PANE = 1000,
     IDC_TITLE = 1002,
     IDC_URL = 1003,
@@ -87,6 +96,8 @@ struct DialogLayout {
     int width, height;  // dialog units
     const ControlSpec* controls;
     size_t count;
+    int panelTop = 0;        // dialog units: from here down is the style panel (0: no panel)
+    int collapsePixels = 0;  // how much shorter the window is with the panel cut off, at 96 dpi
 
     const ControlSpec* begin() const { return controls; }
     const ControlSpec* end() const { return controls + count; }
@@ -94,12 +105,11 @@ struct DialogLayout {
     const ControlSpec* Find(int id) const;
 };
 
-/// Template 102: the main window.
+/// IDD_MENULARK_DIALOG: the main window.
 const DialogLayout& MainWindowLayout();
-/// Template 100: the About box.
+/// IDD_ABOUTBOX: the About box.
 const DialogLayout& AboutBoxLayout();
-
-/// Everything from this vertical dialog unit down is the style panel.
-inline constexpr int kStylePanelTop = 178;
+/// IDD_EDIT_ENTRY: the entry editor of "&Edit entry...".
+const DialogLayout& EditEntryLayout();
 
 }  // namespace menulark

@@ -1,11 +1,11 @@
-#include "resources/dialog_layout.h"
-
 #include <iterator>
+
+#include "resources/dialog_layout.h"
 
 namespace menulark {
 namespace {
 
-// Template 102, in creation (and tab) order. Drop-down lists are filled from
+// IDD_MENULARK_DIALOG, in creation (and tab) order. Drop-down lists are filled from
 // the style lists; the URL box gets its text when the window opens.
 constexpr ControlSpec kMainWindowControls[] = {
     {IDC_TITLE, ControlKind::LongEdit, "", 125, 42, 186, 12},
@@ -57,7 +57,8 @@ constexpr ControlSpec kMainWindowControls[] = {
     {IDC_LABEL, ControlKind::Label, "Explanation:", 20, 75, 41, 10},
     {IDC_LABEL, ControlKind::SunkenTitle, "Frame items", 7, 6, 254, 11},
     {IDC_BROWSER_PANE, ControlKind::BrowserPane, nullptr, 374, 178, 46, 14},
-    {IDC_PANEL_TITLE, ControlKind::SunkenTitle, "Advanced setting    --     Frame/Font/Border/Scrollbar", 7, 181, 255, 11},
+    {IDC_PANEL_TITLE, ControlKind::SunkenTitle, "Advanced setting    --     Frame/Font/Border/Scrollbar", 7,
+     181, 255, 11},
     {IDC_LABEL, ControlKind::Label, "Width:", 16, 210, 26, 9},
     {IDC_LABEL, ControlKind::Label, "Height:", 16, 226, 26, 9},
     {IDC_LABEL, ControlKind::Label, "Background-\ncolor:", 16, 240, 42, 16},
@@ -81,15 +82,35 @@ constexpr ControlSpec kMainWindowControls[] = {
     {IDC_MODERN, ControlKind::CheckBox, "For &modern browsers", 340, 102, 81, 12},
 };
 
-// Template 100.
+// IDD_ABOUTBOX.
 constexpr ControlSpec kAboutBoxControls[] = {
     {IDC_LABEL, ControlKind::Icon, nullptr, 11, 17, 20, 20},
     {IDC_LABEL, ControlKind::Label, "Menulark Version 1.0", 40, 10, 119, 8},
     {IDC_OK, ControlKind::DefaultPushButton, "OK", 178, 7, 50, 14},
 };
 
-constexpr DialogLayout kMainWindow{102, "Menulark", 427, 282, kMainWindowControls, std::size(kMainWindowControls)};
-constexpr DialogLayout kAboutBox{100, "About Menulark", 235, 55, kAboutBoxControls, std::size(kAboutBoxControls)};
+// IDD_EDIT_ENTRY: one entry's three texts, labelled as in the main window.
+constexpr ControlSpec kEditEntryControls[] = {
+    {IDC_LABEL, ControlKind::Label, "Title:", 7, 9, 41, 9},
+    {IDC_TITLE, ControlKind::LongEdit, "", 52, 7, 201, 12},
+    {IDC_LABEL, ControlKind::Label, "URL:", 7, 25, 41, 9},
+    {IDC_URL, ControlKind::LongEdit, "", 52, 23, 201, 12},
+    {IDC_LABEL, ControlKind::Label, "Explanation:", 7, 41, 41, 9},
+    {IDC_EXPLANATION, ControlKind::LongEdit, "", 52, 39, 201, 12},
+    {IDC_OK, ControlKind::DefaultPushButton, "OK", 149, 59, 50, 14},
+    {IDC_CANCEL, ControlKind::PushButton, "Cancel", 203, 59, 50, 14},
+};
+
+// The style panel starts at the browser pane and the pick lists. The collapse
+// is a fixed number of pixels, not the panel's height in dialog units: the
+// collapsed window's lower edge falls between the "Advanced &setting..." box
+// (bottom at 169) and the panel (178).
+constexpr DialogLayout kMainWindow{
+    IDD_MENULARK_DIALOG, "Menulark", 427, 282, kMainWindowControls, std::size(kMainWindowControls), 178, 170};
+constexpr DialogLayout kAboutBox{IDD_ABOUTBOX, "About Menulark",  235,
+                                 55,           kAboutBoxControls, std::size(kAboutBoxControls)};
+constexpr DialogLayout kEditEntry{IDD_EDIT_ENTRY, "Edit entry", 260, 80, kEditEntryControls,
+                                  std::size(kEditEntryControls)};
 
 }  // namespace
 
@@ -99,7 +120,14 @@ const ControlSpec* DialogLayout::Find(int id) const {
     return nullptr;
 }
 
-const DialogLayout& MainWindowLayout() { return kMainWindow; }
-const DialogLayout& AboutBoxLayout() { return kAboutBox; }
+const DialogLayout& MainWindowLayout() {
+    return kMainWindow;
+}
+const DialogLayout& AboutBoxLayout() {
+    return kAboutBox;
+}
+const DialogLayout& EditEntryLayout() {
+    return kEditEntry;
+}
 
 }  // namespace menulark

@@ -26,11 +26,36 @@ enum StringId : int {
     IDS_WRITE_FAILED = 200,   // %s file, %s reason
     IDS_INSTALL_HINT = 201,   // appended when the program folder is read-only
     IDS_HELP_MISSING = 202,   // %s path of the help file
-    IDS_SELECTED_ITEM = 203,  // label 1055 before and after a selection
+    IDS_SELECTED_ITEM = 203,  // label IDC_SELECTED_ITEM before and after a selection
     IDS_COLUMN_TITLE = 204,
     IDS_COLUMN_URL = 205,
     IDS_COLUMN_EXPLANATION = 206,
     IDS_INSTALL_HINT_WINDOWS = 207,  // IDS_INSTALL_HINT as Windows puts it
+
+    // Menu files, editing and moving entries, saving the page elsewhere.
+    IDS_OPEN_MENU = 210,         // window menu
+    IDS_SAVE_MENU = 211,         // window menu
+    IDS_SAVE_MENU_AS = 212,      // window menu
+    IDS_SAVE_PAGE_AS = 213,      // window menu
+    IDS_EDIT_ENTRY = 214,        // window menu
+    IDS_MOVE_ENTRY_UP = 215,     // window menu
+    IDS_MOVE_ENTRY_DOWN = 216,   // window menu
+    IDS_MENU_FILE_TYPES = 217,   // file dialog filter of menu files
+    IDS_PAGE_FILE_TYPES = 218,   // file dialog filter of pages
+    IDS_OPEN_FAILED = 219,       // %s file, %s reason
+    IDS_SAVE_FAILED = 220,       // %s file, %s reason
+    IDS_SAVE_CHANGES = 221,      // asked before unsaved changes would be lost
+    IDS_SAVE_BUTTON = 222,       // its answers
+    IDS_DONT_SAVE_BUTTON = 223,
+    IDS_CANCEL_BUTTON = 224,
+    IDS_OPEN_MENU_TITLE = 225,   // file dialog captions
+    IDS_SAVE_MENU_TITLE = 226,
+    IDS_SAVE_PAGE_TITLE = 227,
+
+    // The modern page's contrast warnings and the snippet command.
+    IDS_LOW_CONTRAST_BACKGROUND = 230,  // %s font colour, %s background colour, %s ratio
+    IDS_LOW_CONTRAST_HIGHLIGHT = 231,   // %s font colour, %s highlight colour, %s ratio
+    IDS_COPY_PAGE_CODE = 232,           // window menu: the snippet onto the clipboard
 };
 
 /// The text of string `id`; an empty view when the table holds none.

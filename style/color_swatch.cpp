@@ -2,7 +2,7 @@
 
 #include "page/page_generator.h"
 #include "page/text_file.h"
-#include "style/css_colors.h"
+#include "page/css_colors.h"
 #include "style/web_browser.h"
 
 namespace menulark {

@@ -5,5 +5,6 @@
 #include "tools/page_command.h"
 
 int main(int argc, char** argv) {
-    return menulark::RunPageCommand(menulark::CommandArguments(argc, argv), std::cin, std::cout, std::cerr);
+    menulark::CommandDesktop desktop(std::cout, std::cerr);
+    return menulark::RunPageCommand(menulark::CommandArguments(argc, argv), std::cin, desktop);
 }

@@ -3,16 +3,17 @@
 #include <unistd.h>  // STDIN_FILENO
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <iostream>
 #include <iterator>
 #include <sstream>
 
-#include "page/absolute_path.h"
+#include "page/contrast.h"
+#include "page/default_program.h"
 #include "page/modern_page.h"
 #include "page/read_file.h"
-#include "page/text_file.h"
 #include "page/url_scheme.h"
 #include "page/utf8_check.h"
 #include "resources/string_table.h"
@@ -26,6 +27,9 @@ std::string PageCommandUsage() {
         "Writes a page with a right-click menu. Reads the menu entries from FILE,\n"
         "or from standard input (no FILE, or -), one per line: title, URL and explanation,\n"
         "separated by tabs. Empty lines are skipped. Lines end in LF or CR LF.\n"
+        "FILE may also be a menu file (.menu.json, as the window saves it): its\n"
+        "entries and settings are used, and the options given here override them.\n"
+        "Input whose first line starts with { and holds no tab is read as a menu file.\n"
         "The input must be UTF-8; otherwise nothing is written and the message names\n"
         "the line and the first bad byte, counted from 1 within that line.\n"
         "An entry whose URL uses the javascript:, vbscript: or data: scheme can run\n"
@@ -37,6 +41,16 @@ std::string PageCommandUsage() {
         "  --no-scrollbar-colors  styled look without scroll-bar colours\n"
         "  --modern               write the menu as a page for current browsers\n"
         "                         (default: the classic page)\n"
+        "  --snippet              with --modern: write only what goes into a page of\n"
+        "                         your own: one style element, the menu, one script\n"
+        "  --target SELECTOR      with --snippet: open the menu on the elements that\n"
+        "                         match this CSS selector (default: the whole page)\n"
+        "  --label TEXT           with --modern: the menu's accessible name (default: Menu)\n"
+        "  --lang CODE            with --modern: the language of the page (default: en)\n"
+        "  --menu                 read the input as a menu file, whatever it looks like\n"
+        "  --save-menu FILE       write the menu file for the entries and options read\n"
+        "                         to FILE instead of a page (give -o or --open to write\n"
+        "                         the page as well)\n"
         "  --set FIELD=VALUE      set a style value (repeatable); FIELD is one of:\n";
     for (const StyleField& field : StyleFields()) {
         usage += "                           ";
@@ -44,14 +58,31 @@ std::string PageCommandUsage() {
         usage += '\n';
     }
     usage +=
-        "  -o FILE                write the page to FILE (default: Popup.htm)\n"
+        "  -o FILE                write the page to FILE (default: ";
+    usage += kPageFileName;
+    usage +=
+        ")\n"
         "  --open                 open the written page with the default program\n"
         "  --help                 show this text\n"
         "\n"
-        "Exit status: 0 written, 1 the page or the report on standard output could\n"
-        "not be written, 2 bad arguments, bad input or input that cannot be read.\n";
+        "Exit status: 0 written, 1 the page, the menu file or the report on standard\n"
+        "output could not be written, 2 bad arguments, bad input or input that cannot\n"
+        "be read.\n";
     return usage;
 }
+
+namespace {
+
+// A language tag's form (BCP 47): letters, digits and hyphens, starting with
+// a letter; the page takes it as its lang attribute.
+bool IsLanguageCode(const std::string& value) {
+    if (value.size() > 35 || !std::isalpha(static_cast<unsigned char>(value[0]))) return false;
+    for (char c : value)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') return false;
+    return value.back() != '-';
+}
+
+}  // namespace
 
 Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& args) {
     PageCommandOptions options;
@@ -60,6 +91,8 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
     };
     bool onlyFiles = false;
     bool readsStandardInput = false;
+    std::string modernOnly;  // the first option that only the modern page knows
+    bool targetGiven = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (!onlyFiles && arg == "--") {
@@ -74,12 +107,35 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
             options.modern = true;
         } else if (!onlyFiles && arg == "--open") {
             options.open = true;
-        } else if (!onlyFiles && (arg == "-o" || arg == "--set")) {
+        } else if (!onlyFiles && arg == "--menu") {
+            options.menuInput = true;
+        } else if (!onlyFiles && arg == "--snippet") {
+            options.page.snippet = true;
+        } else if (!onlyFiles && (arg == "-o" || arg == "--set" || arg == "--target" || arg == "--label" ||
+                                  arg == "--lang" || arg == "--save-menu")) {
             if (i + 1 >= args.size()) return fail("option " + arg + " needs a value");
             const std::string& value = args[++i];
-            if (arg == "-o") {
-                if (value.empty()) return fail("option -o needs a file name");
-                options.outputPath = value;
+            if (arg == "--target" || arg == "--label" || arg == "--lang") {
+                if (value.empty()) return fail("option " + arg + " needs a value");
+                if (arg == "--lang" && !IsLanguageCode(value))
+                    return fail("--lang takes a language code such as en or pt-BR, got \"" + value + "\"");
+                if (arg == "--target") options.page.target = value;
+                if (arg == "--label") options.page.label = value;
+                if (arg == "--lang") options.page.lang = value;
+                options.labelGiven = options.labelGiven || arg == "--label";
+                options.langGiven = options.langGiven || arg == "--lang";
+                if (modernOnly.empty()) modernOnly = arg;
+                targetGiven = targetGiven || arg == "--target";
+                continue;
+            }
+            if (arg == "-o" || arg == "--save-menu") {
+                if (value.empty()) return fail("option " + arg + " needs a file name");
+                if (arg == "-o") {
+                    options.outputPath = value;
+                    options.outputGiven = true;
+                } else {
+                    options.saveMenuPath = value;
+                }
                 continue;
             }
             size_t equals = value.find('=');
@@ -88,6 +144,7 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
             std::string* field = FindStyleField(options.style, name);
             if (!field) return fail("unknown style field \"" + name + "\" (see --help for the list)");
             *field = value.substr(equals + 1);
+            options.setValues.emplace_back(name, *field);
         } else if (!onlyFiles && arg.size() > 1 && arg[0] == '-') {
             return fail("unknown option " + arg);
         } else if (!onlyFiles && arg == "-") {
@@ -100,7 +157,19 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
             options.inputPath = arg;
         }
     }
+    if (options.page.snippet && modernOnly.empty()) modernOnly = "--snippet";
+    if (!modernOnly.empty() && !options.modern) return fail("option " + modernOnly + " needs --modern");
+    if (targetGiven && !options.page.snippet) return fail("option --target needs --snippet");
     return {std::move(options), {}};
+}
+
+void ApplyOptionsToMenu(const PageCommandOptions& options, MenuDocument& menu) {
+    if (options.style.styledMode) menu.style.styledMode = true;
+    if (!options.style.scrollbarColors) menu.style.scrollbarColors = false;
+    if (options.modern) menu.flavor = PageFlavor::Modern;
+    if (options.labelGiven) menu.modernLabel = options.page.label;
+    if (options.langGiven) menu.modernLanguage = options.page.lang;
+    for (const auto& [name, value] : options.setValues) *FindStyleField(menu.style, name) = value;
 }
 
 Parsed<MenuItemList> ParseMenuItems(const std::string& text, std::vector<size_t>* lineNumbers) {
@@ -141,6 +210,26 @@ Parsed<MenuItemList> ParseMenuItems(const std::string& text, std::vector<size_t>
     return {std::move(items), {}};
 }
 
+void CommandDesktop::ShowMessage(const std::string& text) {
+    m_err << "menulark-page: " << text << "\n";
+}
+
+bool CommandDesktop::OpenWithDefaultProgram(const std::string& path) {
+    return menulark::OpenWithDefaultProgram(path);
+}
+
+void CommandDesktop::ReportWriteFailed(const std::string& path, const WriteResult& written) {
+    m_err << "menulark-page: cannot write " << path << ": " << written.reason << "\n";
+}
+
+void CommandDesktop::ReportWritten(const std::string& path, size_t entries) {
+    m_out << "Wrote " << path << " (" << entries << " entries)\n";
+}
+
+void CommandDesktop::ReportOpenFailed(const std::string& path) {
+    m_err << "menulark-page: could not open " << path << "\n";
+}
+
 namespace {
 
 // Reads the named file, or standard input. The process's own standard input
@@ -168,8 +257,9 @@ std::string InvalidUtf8Message(const std::string& text, size_t offset) {
            std::to_string(offset - lineStart + 1) + " of the line";
 }
 
-int RunCommandSteps(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                    std::ostream& err, FileOpener opener) {
+int RunCommandSteps(const std::vector<std::string>& args, std::istream& in, CommandDesktop& desktop) {
+    std::ostream& out = desktop.Out();
+    std::ostream& err = desktop.Err();
     Parsed<PageCommandOptions> options = ParsePageCommandArgs(args);
     if (!options.value) {
         err << "menulark-page: " << options.error << "\nTry 'menulark-page --help'.\n";
@@ -191,45 +281,76 @@ int RunCommandSteps(const std::vector<std::string>& args, std::istream& in, std:
         return kStatusUsage;
     }
 
-    std::vector<size_t> lineNumbers;
-    Parsed<MenuItemList> items = ParseMenuItems(input.bytes, &lineNumbers);
-    if (!items.value) {
-        err << "menulark-page: " << items.error << "\n";
-        return kStatusUsage;
+    const PageCommandOptions& chosen = *options.value;
+    MenuDocument menu;
+    // Where each entry came from, for the warnings below.
+    std::vector<std::string> places;
+    if (chosen.menuInput || LooksLikeMenuFile(input.bytes)) {
+        MenuFileRead read = ParseMenuFile(input.bytes);
+        if (!read.document) {
+            err << "menulark-page: " << chosen.inputPath.value_or("standard input") << ": " << read.error << "\n";
+            return kStatusUsage;
+        }
+        menu = std::move(*read.document);
+        ApplyOptionsToMenu(chosen, menu);
+        for (int row = 0; row < menu.entries.RowCount(); ++row)
+            places.push_back("/entries/" + std::to_string(row) + "/url");
+    } else {
+        std::vector<size_t> lineNumbers;
+        Parsed<MenuItemList> items = ParseMenuItems(input.bytes, &lineNumbers);
+        if (!items.value) {
+            err << "menulark-page: " << items.error << "\n";
+            return kStatusUsage;
+        }
+        menu.entries = std::move(*items.value);
+        menu.style = chosen.style;
+        menu.flavor = chosen.modern ? PageFlavor::Modern : PageFlavor::Classic;
+        menu.modernLabel = chosen.page.label;
+        menu.modernLanguage = chosen.page.lang;
+        for (size_t line : lineNumbers) places.push_back("line " + std::to_string(line));
     }
     // Such URLs are legitimate page actions when the author wrote them, and
     // script injection when the values came from someone else.
     size_t entry = 0;
-    for (const MenuItem& item : *items.value) {
+    for (const MenuItem& item : menu.entries) {
         std::string scheme = UrlScheme(item.url);
         if (IsScriptScheme(scheme))
-            err << "menulark-page: warning: line " << lineNumbers[entry] << ": the URL uses the " << scheme
+            err << "menulark-page: warning: " << places[entry] << ": the URL uses the " << scheme
                 << ": scheme, which can run script in the page\n";
         ++entry;
     }
 
-    const StyleSettings& style = options.value->style;
-    PageMode mode = style.styledMode ? PageMode::Styled : PageMode::Simple;
-    const std::string& path = options.value->outputPath;
-    std::string page = options.value->modern ? BuildModernPage(*items.value, mode, style)
-                                             : BuildPage(*items.value, mode, style);
-    WriteResult written = WriteTextFile(path, page);
-    if (!written) {
-        err << "menulark-page: cannot write " << path << ": " << written.reason << "\n";
-        return kStatusWriteFailed;
+    if (chosen.saveMenuPath) {
+        WriteResult written = SaveMenuFile(*chosen.saveMenuPath, menu);
+        if (!written) {
+            err << "menulark-page: cannot write " << *chosen.saveMenuPath << ": " << written.reason << "\n";
+            return kStatusWriteFailed;
+        }
+        out << "Wrote " << *chosen.saveMenuPath << " (" << menu.entries.size() << " entries)\n";
+        if (!chosen.outputGiven && !chosen.open) return kStatusOk;
     }
-    out << "Wrote " << path << " (" << items.value->RowCount() << " entries)\n";
-    // The opener gets a path that it cannot take for an option ("-x.htm").
-    if (options.value->open && !opener(AbsolutePath(path)))
-        err << "menulark-page: could not open " << path << "\n";
-    return kStatusOk;
+    if (menu.entries.RowCount() == 0) {
+        err << "menulark-page: " << StringTableText(IDS_ADD_ITEMS_FIRST) << "\n";
+        return kStatusUsage;
+    }
+    // Colours that are hard to read do not stop the page: the author decides.
+    if (menu.flavor == PageFlavor::Modern && menu.style.styledMode)
+        for (const LowContrast& problem : FindLowContrast(menu.style))
+            err << "menulark-page: warning: " << LowContrastMessage(problem) << "\n";
+    PageRequest request{menu.entries, menu.style, menu.flavor, chosen.outputPath, chosen.open};
+    request.modern = chosen.page;
+    request.modern.label = menu.modernLabel;
+    request.modern.lang = menu.modernLanguage;
+    CreateResult result = CreatePage(request, desktop);
+    return result.outcome == CreateOutcome::Opened ? kStatusOk : kStatusWriteFailed;
 }
 
 }  // namespace
 
-int RunPageCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                   std::ostream& err, FileOpener opener) {
-    int status = RunCommandSteps(args, in, out, err, opener);
+int RunPageCommand(const std::vector<std::string>& args, std::istream& in, CommandDesktop& desktop) {
+    int status = RunCommandSteps(args, in, desktop);
+    std::ostream& out = desktop.Out();
+    std::ostream& err = desktop.Err();
     // A report that never reached standard output (a full disk, say) is a
     // failure like any other write.
     errno = 0;

@@ -14,6 +14,7 @@
 
 #include "page/create_page.h"
 #include "resources/string_table.h"
+#include "tests/core/recording_desktop.h"
 #include "tests/core/temp_dir.h"
 
 namespace menulark {
@@ -23,20 +24,17 @@ using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
 
-class RecordingDesktop : public Desktop {
-public:
-    void ShowMessage(const std::string& text) override { messages += text + '\x1e'; }
-    void OpenWithDefaultProgram(const std::string& path) override { opened += path + '\x1e'; }
-
+struct ChildReport {
+    bool ran = false;
     std::string messages;  // each followed by a record separator
     std::string opened;
 };
 
-struct ChildReport {
-    bool ran = false;
-    std::string messages;
-    std::string opened;
-};
+std::string Joined(const std::vector<std::string>& records) {
+    std::string joined;
+    for (const std::string& record : records) joined += record + '\x1e';
+    return joined;
+}
 
 bool WriteAllTo(int fd, const std::string& text) {
     size_t done = 0;
@@ -65,9 +63,9 @@ ChildReport CreatePageAsOrdinaryUser(const std::string& base) {
         }
         MenuItemList items;
         if (!items.AddItem("Home", "http://example.org/", "Go home")) _exit(4);
-        RecordingDesktop desktop;
-        CreatePage(items, PageMode::Simple, StyleSettings{}, base, desktop);
-        std::string report = desktop.messages + '\x1d' + desktop.opened;
+        testing_support::RecordingDesktop desktop;
+        CreatePage({items, StyleSettings{}, PageFlavor::Classic, base + kPageFileName}, desktop);
+        std::string report = Joined(desktop.messages) + '\x1d' + Joined(desktop.opened);
         _exit(WriteAllTo(pipeFds[1], report) ? 0 : 5);
     }
     close(pipeFds[1]);

@@ -22,7 +22,7 @@ grep -q '>Entry 100000</div>' "$work/simple.htm" || fail "simple look lost the l
 [ "$(count 'popshow(2, this.name)' "$work/styled.htm")" -eq "$rows" ] || fail "styled look lost entries"
 
 "$MENULARK_PAGE" --modern --styled -o "$work/modern.htm" "$work/items.tsv" >/dev/null
-[ "$(count 'role="menuitem">Entry ' "$work/modern.htm")" -eq "$rows" ] || fail "modern page lost entries"
+[ "$(count 'role="menuitem" tabindex="-1" dir="auto">Entry ' "$work/modern.htm")" -eq "$rows" ] || fail "modern page lost entries"
 grep -q '>Entry 100000</a>' "$work/modern.htm" || fail "modern page lost the last entry"
 
 megabyte() { head -c 1048576 /dev/zero | tr '\0' "$1"; }

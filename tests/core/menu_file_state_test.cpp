@@ -15,10 +15,13 @@ MenuDocument TwoEntries() {
 }
 
 TEST(MenuFileStateTest, CaptionAndChangesFollowTheLastOpenOrSave) {
-    MenuFileState state;
+    // Before any file, changes count from the start state.
+    MenuFileState state{MenuDocument{}};
     MenuDocument current = TwoEntries();
     EXPECT_EQ(state.Caption("Menulark"), "Menulark");
-    EXPECT_FALSE(state.HasUnsavedChanges(current)) << "a run without menu files has nothing to save";
+    EXPECT_EQ(state.Path(), "");
+    EXPECT_FALSE(state.HasUnsavedChanges(MenuDocument{})) << "an untouched window has nothing to lose";
+    EXPECT_TRUE(state.HasUnsavedChanges(current)) << "typed entries are not lost unasked";
 
     state.Remember("/home/author/site/shop.menu.json", current);
     EXPECT_EQ(state.Path(), "/home/author/site/shop.menu.json");
@@ -69,9 +72,8 @@ TEST(MenuFileStateTest, ClosingAsksOnlyWithSomethingToLoseAndFollowsTheAnswer) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        MenuFileState state;
+        MenuFileState state{TwoEntries()};
         MenuDocument current = TwoEntries();
-        state.Remember("shop.menu.json", current);
         if (c.changed) current.entries.AddItem("C", "http://c/", "c");
         bool asked = false, saved = false;
         bool closes = state.MayClose(

@@ -292,7 +292,7 @@ std::vector<PageEntry> EntriesOf(const std::string& page) {
     if (menu == std::string::npos || end == std::string::npos) return entries;
     std::string body = page.substr(menu, end - menu);
     static const std::regex entry(
-        "<a href=\"([^\"<>]*)\" title=\"([^\"<>]*)\" role=\"menuitem\">([^<]*)</a>");
+        "<a href=\"([^\"<>]*)\" title=\"([^\"<>]*)\" role=\"menuitem\" tabindex=\"-1\" dir=\"auto\">([^<]*)</a>");
     for (auto it = std::sregex_iterator(body.begin(), body.end(), entry); it != std::sregex_iterator();
          ++it) {
         entries.push_back(
@@ -321,9 +321,12 @@ TEST(ModernPageTest, HasTheStructureOfAStandardsPageInBothLooks) {
             << "charset is not first in head";
         EXPECT_TRUE(std::regex_search(page, std::regex("<title>[^<]+</title>")));
         EXPECT_EQ(page.find('\r'), std::string::npos) << "lines end in a line feed in memory";
-        EXPECT_NE(page.find("\nRight-click on the body.\n"), std::string::npos);
+        EXPECT_NE(page.find("\n<p>Right-click on the body. On a touch screen, press and hold.</p>\n"),
+                  std::string::npos);
+        EXPECT_EQ(page.find("<html lang=\"en\">\n"), 16u);
         EXPECT_EQ(CountOf(page, "role=\"menu\""), 1u);
-        EXPECT_TRUE(std::regex_search(page, std::regex("<div id=\"menu\" role=\"menu\"[^>]* hidden>")));
+        EXPECT_TRUE(std::regex_search(
+            page, std::regex("<div id=\"menu\" role=\"menu\" aria-label=\"Menu\"[^>]* hidden>")));
         // Self-contained: nothing loaded from elsewhere.
         for (const char* external : {"<script src", "<link", "@import", "url(", "@font-face"})
             EXPECT_EQ(page.find(external), std::string::npos) << external;
@@ -348,25 +351,17 @@ TEST(ModernPageTest, EntriesAreLinksInListOrderWithEveryValueIntact) {
     }
 }
 
-TEST(ModernPageTest, SimpleLookHasTheClassicAppearanceAndHeightPerEntry) {
+TEST(ModernPageTest, SimpleLookReadsNoStyleValueAndNoRowCount) {
+    // Its rows size to their text and the menu to the visible area, so the
+    // style sheet is the same for any number of entries and any style.
+    StyleSettings odd;
+    odd.width = "999";
+    odd.backgroundColor = "tomato";
     const std::vector<MenuItem> five(5, MenuItem{"t", "u", "e"});
-    struct Case {
-        size_t rows;
-        int height;
-    };
-    for (const Case& c : {Case{1, 19}, Case{2, 38}, Case{3, 57}, Case{4, 76}, Case{5, 76}}) {
-        std::vector<MenuItem> rows(five.begin(), five.begin() + static_cast<long>(c.rows));
-        StyleSettings style;
-        style.width = "999";  // the simple look reads no style value
-        std::string css = StyleElementOf(BuildModernPage(Items(rows), PageMode::Simple, style));
-        EXPECT_NE(css.find("height: " + std::to_string(c.height) + "px"), std::string::npos) << c.rows;
-        for (const char* part :
-             {"width: 210px", "background-color: lightsteelblue", "color: darkblue", "font-weight: 600",
-              "font-size: 14px", "\"MS Sans Serif\", sans-serif", "groove lightsteelblue", "outset steelblue",
-              "background-color: red", "overflow-y: auto"})
-            EXPECT_NE(css.find(part), std::string::npos) << part;
-        EXPECT_EQ(css.find("999"), std::string::npos);
-    }
+    const std::string one = StyleElementOf(BuildModernPage(Items({five[0]}), PageMode::Simple, {}));
+    EXPECT_EQ(StyleElementOf(BuildModernPage(Items(five), PageMode::Simple, odd)), one);
+    for (const char* absent : {"999", "tomato", "76px", "19px", "outset", "groove"})
+        EXPECT_EQ(one.find(absent), std::string::npos) << absent;
 }
 
 TEST(ModernPageTest, StyledLookUsesTheAuthorsSettings) {
@@ -391,13 +386,13 @@ TEST(ModernPageTest, StyledLookUsesTheAuthorsSettings) {
     };
     const std::vector<Case> cases{
         {true, {"overflow-y: auto", "scrollbar-color: orange teal"}, {"overflow: visible"}},
-        {false, {"overflow: visible"}, {"scrollbar-color", "overflow-y: auto", "orange", "teal"}},
+        {false, {"min-height: 50%"}, {"scrollbar-color", "overflow: visible", "orange", "teal"}},
     };
     for (const Case& c : cases) {
         style.scrollbarColors = c.scrollbar;
         std::string css = StyleElementOf(BuildModernPage(Items(HostileRows()), PageMode::Styled, style));
         std::vector<std::string> present{"width: 300px",
-                                         "height: 50%",
+                                         "height: 50%;",
                                          "background-color: navy",
                                          "color: white",
                                          "font-weight: bold",
@@ -410,7 +405,7 @@ TEST(ModernPageTest, StyledLookUsesTheAuthorsSettings) {
         present.insert(present.end(), c.present.begin(), c.present.end());
         for (const std::string& part : present) EXPECT_NE(css.find(part), std::string::npos) << part;
         for (const std::string& part : c.absent) EXPECT_EQ(css.find(part), std::string::npos) << part;
-        EXPECT_EQ(CountOf(css, "border-style: dashed"), 2u) << "frame and entries share the border";
+        EXPECT_EQ(CountOf(css, "border-style: dashed"), 1u) << "the border goes around the menu only";
         EXPECT_EQ(css.find("lightsteelblue"), std::string::npos)
             << "a fixed colour of the simple look leaked in";
     }
@@ -424,8 +419,9 @@ TEST(ModernPageTest, HostileStyleValuesStayInsideTheirDeclarations) {
         for (const StyleField& field : StyleFields()) style.*field.member = value;
         std::string page = BuildModernPage(Items(HostileRows()), PageMode::Styled, style);
         std::string css = StyleElementOf(page);
-        // Three rules, each opened and closed once, and nothing outside them.
-        std::string bare = CssOutsideStrings(css);
+        // The page's own rules, each opened and closed once, and nothing
+        // outside them; the media conditions are the page's own text.
+        std::string bare = std::regex_replace(CssOutsideStrings(css), std::regex("@media \\([a-z-]+: [a-z-]+\\)"), "@media");
         EXPECT_EQ(CountOf(bare, "{"), CountOf(bare, "}")) << value;
         EXPECT_EQ(CountOf(bare, "{"), rules) << value;
         EXPECT_EQ(CountOf(bare, ";"), CountOf(bare, ": ")) << "one semicolon per declaration: " << value;
@@ -448,6 +444,90 @@ TEST(ModernPageTest, EmptyStyleValuesLeaveTheirPropertiesOut) {
     EXPECT_NE(css.find("color: darkblue"), std::string::npos);
 }
 
+// --- options and the snippet
+
+MenuItemList TwoItemsForOptions() {
+    return Items({{"Home", "http://example.org/", "Go home"}, {"News", "news.htm", "Latest"}});
+}
+
+// The value of attribute `name` in the first tag that has it, decoded.
+std::string AttributeOf(const std::string& page, const std::string& name) {
+    const std::regex attribute(" " + name + "=\"([^\"<>]*)\"");
+    std::smatch match;
+    EXPECT_TRUE(std::regex_search(page, match, attribute)) << name;
+    return match.empty() ? std::string() : DecodeHtmlReferences(match[1]);
+}
+
+TEST(ModernPageTest, LabelLanguageAndTargetLandEscapedWhereTheyBelong) {
+    const std::string hostile = "x\"><script>alert(1)</script>&";
+    for (bool snippet : {false, true}) {
+        for (const ModernPageOptions& given :
+             {ModernPageOptions{}, ModernPageOptions{"Men\xC3\xBC", "de-CH", snippet, snippet ? "#main .a" : ""},
+              ModernPageOptions{hostile, hostile, snippet, snippet ? hostile : ""}}) {
+            ModernPageOptions options = given;
+            options.snippet = snippet;
+            const std::string page = BuildModernPage(TwoItemsForOptions(), PageMode::Simple, {}, options);
+            EXPECT_EQ(AttributeOf(page, "aria-label"), options.label);
+            EXPECT_EQ(AttributeOf(page, "lang"), options.lang);
+            if (snippet) {
+                EXPECT_EQ(AttributeOf(page, "data-target"), options.target);
+            }
+            EXPECT_EQ(page.find(" data-target=\"") != std::string::npos, snippet);
+            EXPECT_EQ(CountOf(page, "<script"), 1u);
+            EXPECT_EQ(EntriesOf(page).size(), 2u);
+        }
+    }
+}
+
+TEST(ModernPageTest, SnippetIsOneStyleTheMenuAndOneScriptUnderItsOwnPrefix) {
+    ModernPageOptions options;
+    options.snippet = true;
+    options.target = ".card";
+    for (PageMode mode : {PageMode::Simple, PageMode::Styled}) {
+        const std::string snippet = BuildModernPage(Items(HostileRows()), mode, {}, options);
+        const std::string prefix = SnippetPrefix(Items(HostileRows()), mode, {}, options);
+        ASSERT_TRUE(std::regex_match(prefix, std::regex("mlk-[0-9a-f]{8}"))) << prefix;
+        EXPECT_EQ(snippet.rfind("<style>\n", 0), 0u);
+        const size_t styleEnd = snippet.find("</style>\n<div class=\"" + prefix + "\" role=\"menu\"");
+        EXPECT_NE(styleEnd, std::string::npos);
+        const size_t scriptStart = snippet.find("</div>\n<script>\n");
+        EXPECT_NE(scriptStart, std::string::npos);
+        EXPECT_EQ(snippet.size() - snippet.rfind("</script>\n"), 10u) << "ends with its script";
+        for (const char* tag : {"<style", "</style", "<script", "</script", "role=\"menu\""})
+            EXPECT_EQ(CountOf(snippet, tag), 1u) << tag;
+        for (const char* pageOnly : {"<html", "<head", "<body", "<p>", " id=\"", "#menu", "html {"})
+            EXPECT_EQ(snippet.find(pageOnly), std::string::npos) << pageOnly;
+        EXPECT_EQ(EntriesOf(snippet).size(), HostileRows().size());
+        // Every rule's selectors start with the prefix: nothing for the host page.
+        const std::string css = CssOutsideStrings(snippet.substr(8, styleEnd - 8));
+        static const std::regex selectors("(^|\n|\\})\\s*([^{}@\\n][^{}\\n]*)\\{");
+        size_t rules = 0;
+        for (auto it = std::sregex_iterator(css.begin(), css.end(), selectors); it != std::sregex_iterator(); ++it) {
+            std::string list = (*it)[2];
+            for (size_t at = 0; at != std::string::npos; at = list.find(", ", at) == std::string::npos
+                                                                    ? std::string::npos
+                                                                    : list.find(", ", at) + 2) {
+                EXPECT_EQ(list.compare(at, prefix.size() + 1, "." + prefix), 0) << list;
+                ++rules;
+            }
+        }
+        EXPECT_GT(rules, 5u);
+        // The page and the snippet share one script.
+        const std::string page = BuildModernPage(Items(HostileRows()), mode, {});
+        const std::string script = snippet.substr(scriptStart + 15);
+        EXPECT_EQ(page.find(script.substr(0, script.size() - 10)) != std::string::npos, true);
+    }
+    // Snippets of different content, look or target get different prefixes.
+    const MenuItemList items = Items(HostileRows());
+    const std::string base = SnippetPrefix(items, PageMode::Simple, {}, options);
+    ModernPageOptions otherTarget = options;
+    otherTarget.target = ".card2";
+    EXPECT_EQ(SnippetPrefix(items, PageMode::Simple, {}, options), base);
+    EXPECT_NE(SnippetPrefix(items, PageMode::Styled, {}, options), base);
+    EXPECT_NE(SnippetPrefix(items, PageMode::Simple, {}, otherTarget), base);
+    EXPECT_NE(SnippetPrefix(TwoItemsForOptions(), PageMode::Simple, {}, options), base);
+}
+
 // --- the classic page stays as it was
 
 MenuItemList TwoItems() {
@@ -462,14 +542,16 @@ TEST(ModernPageTest, CreatePageWritesTheFlavorAskedForAndTheClassicPageByDefault
     StyleSettings style;
     style.width = "300";
     for (PageMode mode : {PageMode::Simple, PageMode::Styled}) {
+        style.styledMode = mode == PageMode::Styled;
         for (const Case& c : {Case{true, PageFlavor::Classic}, Case{false, PageFlavor::Classic},
                               Case{false, PageFlavor::Modern}}) {
             TempDir dir;
             RecordingDesktop desktop;
             MenuItemList items = TwoItems();
-            CreateResult result = c.defaultArgument
-                                      ? CreatePage(items, mode, style, dir.Path() + "/", desktop)
-                                      : CreatePage(items, mode, style, dir.Path() + "/", desktop, c.flavor);
+            PageRequest request{items, style};
+            request.outputPath = dir / "Popup.htm";
+            if (!c.defaultArgument) request.flavor = c.flavor;
+            CreateResult result = CreatePage(request, desktop);
             ASSERT_EQ(result.outcome, CreateOutcome::Opened);
             std::string bytes = ReadBytes(dir / "Popup.htm");
             if (c.flavor == PageFlavor::Classic) {
@@ -487,8 +569,10 @@ TEST(ModernPageTest, CreatePageWritesTheFlavorAskedForAndTheClassicPageByDefault
 TEST(ModernPageTest, EmptyListGivesTheSameMessageInTheModernFlavor) {
     TempDir dir;
     RecordingDesktop desktop;
-    CreateResult result = CreatePage(MenuItemList{}, PageMode::Styled, StyleSettings{}, dir.Path() + "/",
-                                     desktop, PageFlavor::Modern);
+    MenuItemList none;
+    StyleSettings styled;
+    styled.styledMode = true;
+    CreateResult result = CreatePage({none, styled, PageFlavor::Modern, dir / "Popup.htm"}, desktop);
     EXPECT_EQ(result.outcome, CreateOutcome::NoItems);
     EXPECT_EQ(desktop.messages, std::vector<std::string>{"Please add the items first."});
     EXPECT_TRUE(dir.Entries().empty());
@@ -504,10 +588,10 @@ TEST(ModernPageCommandTest, ModernOptionChoosesThePageAndIsDocumented) {
         TempDir dir;
         std::istringstream in(input);
         std::ostringstream out, err;
+        CommandDesktop desktop(out, err);
         std::vector<std::string> args{"-o", dir / "page.htm"};
         if (modern) args.insert(args.begin(), "--modern");
-        ASSERT_EQ(RunPageCommand(args, in, out, err, [](const std::string&) { return true; }), kStatusOk)
-            << err.str();
+        ASSERT_EQ(RunPageCommand(args, in, desktop), kStatusOk) << err.str();
         std::string bytes = ReadBytes(dir / "page.htm");
         if (modern) {
             EXPECT_EQ(bytes.rfind("<!DOCTYPE html>\r\n", 0), 0u);
@@ -517,6 +601,67 @@ TEST(ModernPageCommandTest, ModernOptionChoosesThePageAndIsDocumented) {
             EXPECT_EQ(bytes, OnDisk(BuildPage(TwoItems(), PageMode::Simple, StyleSettings{})));
             EXPECT_EQ(bytes.rfind("<HTML>\r\n", 0), 0u);
         }
+    }
+}
+
+TEST(ModernPageCommandTest, SnippetLabelLanguageAndTargetOptions) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string error;  // empty: parses
+        ModernPageOptions expected;
+    };
+    const std::vector<Case> cases{
+        {{"--modern"}, "", {}},
+        {{"--modern", "--snippet"}, "", {"Menu", "en", true, ""}},
+        {{"--modern", "--snippet", "--target", "#a, .b", "--label", "Men\xC3\xBC", "--lang", "pt-BR"},
+         "",
+         {"Men\xC3\xBC", "pt-BR", true, "#a, .b"}},
+        {{"--label", "x", "--modern"}, "", {"x", "en", false, ""}},
+        {{"--snippet"}, "option --snippet needs --modern", {}},
+        {{"--lang", "de"}, "option --lang needs --modern", {}},
+        {{"--modern", "--target", "#a"}, "option --target needs --snippet", {}},
+        {{"--modern", "--label", ""}, "option --label needs a value", {}},
+        {{"--modern", "--snippet", "--target"}, "option --target needs a value", {}},
+        {{"--modern", "--lang", "en us"}, "--lang takes a language code such as en or pt-BR, got \"en us\"", {}},
+        {{"--modern", "--lang", "-en"}, "--lang takes a language code such as en or pt-BR, got \"-en\"", {}},
+    };
+    for (const Case& c : cases) {
+        Parsed<PageCommandOptions> parsed = ParsePageCommandArgs(c.args);
+        EXPECT_EQ(parsed.error, c.error) << c.args.back();
+        if (!c.error.empty() || !parsed.value) continue;
+        const ModernPageOptions& page = parsed.value->page;
+        EXPECT_EQ(page.snippet, c.expected.snippet);
+        EXPECT_EQ(page.target, c.expected.target);
+        EXPECT_EQ(page.label, c.expected.label);
+        EXPECT_EQ(page.lang, c.expected.lang);
+    }
+    for (const char* option : {"--snippet", "--target SELECTOR", "--label TEXT", "--lang CODE"})
+        EXPECT_NE(PageCommandUsage().find(option), std::string::npos) << option;
+}
+
+TEST(ModernPageCommandTest, ColoursBelowFourAndAHalfWarnButTheModernPageIsWritten) {
+    const std::string input = "Home\thttp://example.org/\tGo home\n";
+    const std::vector<std::string> lowContrast{"--styled", "--set", "fontColor=white", "--set",
+                                               "itemHighlightColor=orange"};
+    struct Case {
+        std::vector<std::string> flavour;
+        std::vector<std::string> style;
+        size_t warnings;
+    };
+    for (const Case& c : {Case{{"--modern"}, lowContrast, 2}, Case{{"--modern", "--snippet"}, lowContrast, 2},
+                          Case{{}, lowContrast, 0}, Case{{"--modern"}, {}, 0}}) {
+        TempDir dir;
+        std::istringstream in(input);
+        std::ostringstream out, err;
+        std::vector<std::string> args = c.flavour;
+        args.insert(args.end(), c.style.begin(), c.style.end());
+        args.insert(args.end(), {"-o", dir / "page.htm"});
+        CommandDesktop desktop(out, err);  // no --open: nothing is opened
+        ASSERT_EQ(RunPageCommand(args, in, desktop), kStatusOk);
+        EXPECT_FALSE(ReadBytes(dir / "page.htm").empty());
+        EXPECT_EQ(CountOf(err.str(), "menulark-page: warning: The font colour white on the "), c.warnings)
+            << err.str();
+        EXPECT_EQ(CountOf(err.str(), "\n"), c.warnings);
     }
 }
 

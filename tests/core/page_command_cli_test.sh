@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # End-to-end test of the menulark-page command: runs the real binary
 # ($MENULARK_PAGE) on menu entries and compares the files it writes, byte for
-# byte, with pages assembled here from the template texts.
+# byte, with the expected pages under $MENULARK_TEST_DATA_DIR, whole or assembled
+# from its template texts.
 set -uo pipefail
 
 : "${MENULARK_PAGE:?set MENULARK_PAGE to the menulark-page binary}"
+: "${MENULARK_TEST_DATA_DIR:?set MENULARK_TEST_DATA_DIR to the tests/data folder}"
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 failures=0
@@ -62,112 +64,24 @@ expect_page() {
   fi
 }
 
-# template 105
-simple_head=$'<HTML>\n'
-simple_head+=$'<HEAD>\n'
-simple_head+=$'<SCRIPT language=\"Javascript\">\n'
-simple_head+=$'var popm =  window.createPopup();\n'
-simple_head+=$'function popshow()\n'
-simple_head+=$'{\n'
-simple_head+=$'var oSc = window.event.srcElement;\n'
-simple_head+=$'\tvar leftposi = event.offsetY;\n'
-simple_head+=$'\tvar topposi = event.offsetX+15;\n'
-simple_head+=$'\tpopm.document.body.innerHTML = oCont.innerHTML; \n'
-simple_head+=$'\tpopm.show(topposi, leftposi, 210, %i, oSc);\n'
-simple_head+=$'}\n'
-simple_head+=$'function navi(url)\n'
-simple_head+=$'{\n'
-simple_head+=$'\tlocation.href = url;\n'
-simple_head+=$'}\n'
-simple_head+=$'</SCRIPT>\n'
-simple_head+=$'<STYLE>\n'
-simple_head+=$'#oCont{display:none;}\n'
-simple_head+=$'</STYLE>\n'
-simple_head+=$'</HEAD>\n'
-simple_head+=$'<BODY oncontextmenu=\"popshow(); return false\">\n'
-simple_head+=$'<div id=oCont  style=\"position:absolute;\">\n'
-simple_head+=$'<div style=\"height:76;overflow-x:hidden;overflow:auto;cursor:hand;background-color:lightsteelblue;color:darkblue;font:600 14px MS Sans Serif;border:0.05cm groove lightsteelblue;\">'
-# template 106
-simple_entry=$'<div title=\"%s\" name=\"%s\" onclick=\"parent.navi(this.name);\" onmouseover=\"this.style.backgroundColor = \'red\';\" onmouseout=\"this.style.backgroundColor = \'lightsteelblue\';\" style=\"border:0.03cm outset steelblue;\">%s</div>'
-# template 107
-simple_tail=$'</div>\n'
-simple_tail+=$'</div>\n'
-simple_tail+=$'Right-click on the body.\n'
-simple_tail+=$'</BODY>\n'
-simple_tail+=$'</HTML>'
-# template 109
-styled_head=$'<HTML>\n'
-styled_head+=$'<HEAD>\n'
-styled_head+=$'<SCRIPT language=\"Javascript\">\n'
-styled_head+=$'function popshow(i, url)\n'
-styled_head+=$'{\n'
-styled_head+=$'\tswitch (i)\n'
-styled_head+=$'\t{\n'
-styled_head+=$'\tcase 1: \n'
-styled_head+=$'\t\tvar topposi = event.y;\n'
-styled_head+=$'\t\tvar leftposi = event.x+15;\n'
-styled_head+=$'\t\toCont.style.posLeft =leftposi;\n'
-styled_head+=$'\t\toCont.style.posTop = topposi;\n'
-styled_head+=$'\t\toCont.style.display = \"\";\n'
-styled_head+=$'\t\tbreak;\n'
-styled_head+=$'\tcase 2: \n'
-styled_head+=$'\t\tif (url != \"\")\n'
-styled_head+=$'\t\t{\n'
-styled_head+=$'\t\t\tlocation.href = url;\n'
-styled_head+=$'\t\t}\n'
-styled_head+=$'\t\tbreak;\n'
-styled_head+=$'\tdefault:\n'
-styled_head+=$'\t\tbreak;\n'
-styled_head+=$'\t}\n'
-styled_head+=$'}\n'
-styled_head+=$'function checkOBJ()\n'
-styled_head+=$'{\n'
-styled_head+=$'\tvar so = event.srcElement.tagName;\n'
-styled_head+=$'\tif (so == \"BODY\")\n'
-styled_head+=$'\t{\n'
-styled_head+=$'\t\toCont.style.display=\'none\';\n'
-styled_head+=$'\t}\n'
-styled_head+=$'}\n'
-styled_head+=$'</SCRIPT>\n'
-styled_head+=$'</HEAD>\n'
-styled_head+=$'<BODY oncontextmenu=\"popshow(1, \'\'); return false\" onclick=\"checkOBJ();\">\n'
-styled_head+=$'<!--Menus-->\n'
-styled_head+=$'<div id=oCont style=\"display:none;position:absolute;\">'
-# template 113
-styled_frame=$'\n'
-styled_frame+=$'<div style=\"overflow-x:hidden;overflow-y:auto;width:%s;height:%s;cursor:hand;background-color:%s;color:%s;font:%s %spx %s;border:%s %s %s;scrollbar-arrow-color:%s;scrollbar-highlight-color:%s;scrollbar-3dlight-color:%s;scrollbar-shadow-color:%s;\">\n'
-# template 120
-styled_frame_plain=$'\n'
-styled_frame_plain+=$'<div style=\"overflow-x:hidden;overflow-y:visible;width:%s;height:%s;cursor:hand;background-color:%s;color:%s;font:%s %spx %s;border:%s %s %s;\">\n'
-# template 111
-styled_entry=$'<div title=\"%s\" name=\"%s\" onclick=\"popshow(%i, this.name);\" onmouseover=\"this.style.backgroundColor = \'%s\'; \" onmouseout=\"this.style.backgroundColor = \'%s\';\" style=\"border:%s %s %s;\">%s</div>\n'
-# template 112
-styled_close=$'</div>\n'
-styled_close+=$'</div>\n'
-# template 115
-styled_tail=$'Right-click on the body.\n'
-styled_tail+=$'</BODY>\n'
-styled_tail+=$'</HTML>'
+# template NAME: sets $text to the template file's bytes, trailing line feeds
+# included (command substitution would drop them).
+template() { IFS= read -r -d '' text <"$MENULARK_TEST_DATA_DIR/templates/$1.txt" || true; }
+template styled_head && styled_head=$text
+template styled_frame && styled_frame=$text
+template styled_entry && styled_entry=$text
+template styled_close && styled_close=$text
+template styled_tail && styled_tail=$text
 
-defaults=(200 75 lightsteelblue darkblue 600 14 "MS Sans Serif" 1 groove lightsteelblue)
-scrollbar_defaults=(steelblue lightsteelblue lightslategray darkblue)
-items=$'Home\thttp://example.org/\tGo home\nNews\thttp://example.org/news\tLatest "news" & <more>\n'
+# expect_golden FILE NAME WHAT: FILE must be the expected page NAME.
+expect_golden() {
+  if ! cmp -s "$MENULARK_TEST_DATA_DIR/pages/$2.htm" "$1"; then
+    fail "$3: $1 differs from pages/$2.htm"
+    cmp "$MENULARK_TEST_DATA_DIR/pages/$2.htm" "$1" >&2
+  fi
+}
 
-# Simple page for the two items, popup height 2 x 19.
-fill "$simple_head" 38
-simple_page=$filled
-fill "$simple_entry" "Go home" "http://example.org/" "Home"
-simple_page+=$filled
-fill "$simple_entry" "Latest &quot;news&quot; & <more>" "http://example.org/news" "News"
-simple_page+=$filled$simple_tail
-
-# Styled page entries with the default entry colours and border.
-styled_entries=""
-fill "$styled_entry" "Go home" "http://example.org/" 2 red lightsteelblue 1 groove lightsteelblue "Home"
-styled_entries+=$filled
-fill "$styled_entry" "Latest &quot;news&quot; & <more>" "http://example.org/news" 2 red lightsteelblue 1 groove \
-  lightsteelblue "News"
-styled_entries+=$filled
+items=$(<"$MENULARK_TEST_DATA_DIR/entries.tsv")$'\n'
 
 mkdir -p "$work/cwd"
 
@@ -177,20 +91,17 @@ run -o "$work/stdin.htm"
 expect_status 0 "stdin"
 expect_out "Wrote $work/stdin.htm (2 entries)" "stdin"
 expect_err "" "stdin"
-expect_page "$work/stdin.htm" "$simple_page" "simple look from stdin"
+expect_golden "$work/stdin.htm" simple "simple look from stdin"
 
 printf '%s' "$items" >"$work/items.tsv"
 input="ignored	standard	input"
 run "$work/items.tsv" -o "$work/file.htm"
 expect_status 0 "file input"
-expect_page "$work/file.htm" "$simple_page" "simple look from a file"
+expect_golden "$work/file.htm" simple "simple look from a file"
 cmp -s "$work/stdin.htm" "$work/file.htm" || fail "stdin and file input give different pages"
 
-# --- CR LF on disk: no bare line feed, size = text length + line feeds,
-# nothing after </HTML>
-lf_count=$(printf '%s' "$simple_page" | tr -cd '\n' | wc -c)
-size=$(stat -c %s "$work/stdin.htm")
-((size == ${#simple_page} + lf_count)) || fail "file size $size, expected ${#simple_page} + $lf_count"
+# --- CR LF on disk: no bare line feed, nothing after </HTML>
+lf_count=$(tr -cd '\n' <"$work/stdin.htm" | wc -c)
 crlf_count=$(grep -c $'\r$' "$work/stdin.htm")
 ((crlf_count == lf_count)) || fail "$crlf_count CR LF line ends, expected $lf_count"
 [[ $(tail -c 7 "$work/stdin.htm") == "</HTML>" ]] || fail "file does not end with </HTML>"
@@ -198,21 +109,18 @@ crlf_count=$(grep -c $'\r$' "$work/stdin.htm")
 # --- default output: Popup.htm in the working directory
 printf '%s' "$items" >"$work/stdin"
 (cd "$work/cwd" && "$MENULARK_PAGE" <"$work/stdin" >"$work/stdout" 2>&1) || fail "default output: exit $?"
-expect_page "$work/cwd/Popup.htm" "$simple_page" "default output file"
+expect_golden "$work/cwd/Popup.htm" simple "default output file"
 [[ $(<"$work/stdout") == "Wrote Popup.htm (2 entries)" ]] || fail "default output message: $(<"$work/stdout")"
 
 # --- styled look, with and without scroll-bar colours, with --set values
 input=$items
 run --styled -o "$work/styled.htm"
 expect_status 0 "styled"
-fill "$styled_frame" "${defaults[@]}" "${scrollbar_defaults[@]}"
-expect_page "$work/styled.htm" "$styled_head$filled$styled_entries$styled_close$styled_tail" "styled defaults"
+expect_golden "$work/styled.htm" styled "styled defaults"
 
 run --styled --no-scrollbar-colors --set scrollbarArrowColor=unused -o "$work/plain.htm"
 expect_status 0 "styled without scroll-bar colours"
-fill "$styled_frame_plain" "${defaults[@]}"
-expect_page "$work/plain.htm" "$styled_head$filled$styled_entries$styled_close$styled_tail" \
-  "styled without scroll-bar colours"
+expect_golden "$work/plain.htm" styled_no_scrollbar_colors "styled without scroll-bar colours"
 grep -q unused "$work/plain.htm" && fail "scroll-bar value written although switched off"
 
 input=$'A\thttp://a/\ta\n'
@@ -228,7 +136,7 @@ expect_page "$work/set.htm" "$page$filled$styled_close$styled_tail" "styled with
 # --- style values without --styled change nothing
 input=$items
 run --set fontColor=navy --no-scrollbar-colors -o "$work/ignored.htm"
-expect_page "$work/ignored.htm" "$simple_page" "style values in the simple look"
+expect_golden "$work/ignored.htm" simple "style values in the simple look"
 
 # --- --help
 run --help
@@ -292,7 +200,7 @@ if [[ -c /dev/full ]]; then
     expect_status 1 "full standard output ($args)"
     expect_err "menulark-page: cannot write to standard output: $full_reason" "full standard output ($args)"
   done
-  expect_page "$work/full.htm" "$simple_page" "page written although standard output was full"
+  expect_golden "$work/full.htm" simple "page written although standard output was full"
 fi
 
 # --- exit status 1: the file cannot be written

@@ -83,9 +83,19 @@ INSTANTIATE_TEST_SUITE_P(
                                {"-o", "out/page.htm", "--open"},
                                [](const PageCommandOptions& o) {
                                    EXPECT_EQ(o.outputPath, "out/page.htm");
+                                   EXPECT_TRUE(o.outputGiven);
                                    EXPECT_TRUE(o.open);
                                }},
                       ArgsCase{"Help", {"--help"}, [](const PageCommandOptions& o) { EXPECT_TRUE(o.help); }},
+                      ArgsCase{"MenuFileOptions",
+                               {"--menu", "--save-menu", "shop.menu.json", "--set", "fontSize=9"},
+                               [](const PageCommandOptions& o) {
+                                   EXPECT_TRUE(o.menuInput);
+                                   EXPECT_EQ(o.saveMenuPath, std::optional<std::string>("shop.menu.json"));
+                                   EXPECT_FALSE(o.outputGiven);
+                                   using Set = std::pair<std::string, std::string>;
+                                   EXPECT_EQ(o.setValues, (std::vector<Set>{{"fontSize", "9"}}));
+                               }},
                       ArgsCase{"InputFile",
                                {"items.tsv", "--styled"},
                                [](const PageCommandOptions& o) {
@@ -125,6 +135,8 @@ TEST(ParseArgsTest, RefusesWithAMessage) {
         {{"--set"}, "--set needs a value"},
         {{"-o"}, "-o needs a value"},
         {{"-o", ""}, "-o needs a file name"},
+        {{"--save-menu"}, "--save-menu needs a value"},
+        {{"--save-menu", ""}, "--save-menu needs a file name"},
         {{"--bogus"}, "unknown option --bogus"},
         {{"-x"}, "unknown option -x"},
         {{"a.tsv", "b.tsv"}, "more than one input file"},
@@ -164,7 +176,7 @@ TEST_P(ParseMenuItemsTest, ReadsTabSeparatedLines) {
     EXPECT_EQ(parsed.value->SelectedRow(), -1);
 }
 
-const std::string kFill102 = "Please make sure that all text boxes are filled out.";
+const std::string kFillAllBoxes = "Please make sure that all text boxes are filled out.";
 const std::string kTabsMessage = ": expected title, URL and explanation separated by two tabs";
 const std::string kCrOnlyMessage =
     ": the line ends are CR only (carriage returns without line feeds); end the lines with LF or CR LF";
@@ -180,10 +192,10 @@ INSTANTIATE_TEST_SUITE_P(
         ItemsCase{"CrLfLines", "A\tu\te\r\nB\tv\tf\r\n", {{"A", "u", "e"}, {"B", "v", "f"}}, ""},
         ItemsCase{"EmptyLinesSkipped", "\n\nA\tu\te\n\r\n\nB\tv\tf", {{"A", "u", "e"}, {"B", "v", "f"}}, ""},
         ItemsCase{"BlanksKeptAsTyped", " \t u \t\"q\" ", {{" ", " u ", "\"q\" "}}, ""},
-        ItemsCase{"EmptyTitle", "A\tu\te\n\tu\te\n", {}, "line 2: " + kFill102},
-        ItemsCase{"EmptyUrlAfterSkippedLines", "\n\nA\t\te\n", {}, "line 3: " + kFill102},
-        ItemsCase{"EmptyExplanation", "A\tu\t\n", {}, "line 1: " + kFill102},
-        ItemsCase{"OnlyTabs", "\t\t", {}, "line 1: " + kFill102},
+        ItemsCase{"EmptyTitle", "A\tu\te\n\tu\te\n", {}, "line 2: " + kFillAllBoxes},
+        ItemsCase{"EmptyUrlAfterSkippedLines", "\n\nA\t\te\n", {}, "line 3: " + kFillAllBoxes},
+        ItemsCase{"EmptyExplanation", "A\tu\t\n", {}, "line 1: " + kFillAllBoxes},
+        ItemsCase{"OnlyTabs", "\t\t", {}, "line 1: " + kFillAllBoxes},
         ItemsCase{"NoTab", "A\tu\te\njust a title\n", {}, "line 2" + kTabsMessage},
         ItemsCase{"OneTab", "A\tu\n", {}, "line 1" + kTabsMessage},
         ItemsCase{"ThreeTabs", "A\tu\te\tx\n", {}, "line 1" + kTabsMessage},
@@ -199,10 +211,15 @@ INSTANTIATE_TEST_SUITE_P(
 std::vector<std::string> g_opened;
 bool g_openerSucceeds = true;
 
-bool RecordingOpener(const std::string& path) {
-    g_opened.push_back(path);
-    return g_openerSucceeds;
-}
+// The command's own reports, with the opening recorded instead of done.
+class RecordingCommandDesktop : public CommandDesktop {
+public:
+    using CommandDesktop::CommandDesktop;
+    bool OpenWithDefaultProgram(const std::string& path) override {
+        g_opened.push_back(path);
+        return g_openerSucceeds;
+    }
+};
 
 struct CommandRun {
     int status;
@@ -213,19 +230,12 @@ CommandRun RunCommand(const std::vector<std::string>& args, const std::string& i
     g_opened.clear();
     std::istringstream in(input);
     std::ostringstream out, err;
-    int status = RunPageCommand(args, in, out, err, RecordingOpener);
+    RecordingCommandDesktop desktop(out, err);
+    int status = RunPageCommand(args, in, desktop);
     return {status, out.str(), err.str()};
 }
 
-const char* const kTwoItems =
-    "Home\thttp://example.org/\tGo home\nNews\thttp://example.org/news\tLatest \"news\"\n";
-
-std::string ExpectedSimpleTwoItems() {
-    return Fill(expected::kSimpleHead, {"38"}) +
-           Fill(expected::kSimpleEntry, {"Go home", "http://example.org/", "Home"}) +
-           Fill(expected::kSimpleEntry, {"Latest &quot;news&quot;", "http://example.org/news", "News"}) +
-           std::string(expected::kSimpleTail);
-}
+const std::string kTwoItems = expected::DataFile("entries.tsv");
 
 class PageCommandTest : public ::testing::Test {
 protected:
@@ -239,7 +249,7 @@ TEST_F(PageCommandTest, ItemsFromStandardInputGiveTheSimplePage) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Wrote " + path + " (2 entries)\n");
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(ReadBytes(path), expected::OnDisk(ExpectedSimpleTwoItems()));
+    EXPECT_EQ(ReadBytes(path), expected::Page("simple"));
     EXPECT_TRUE(g_opened.empty());
 }
 
@@ -248,14 +258,14 @@ TEST_F(PageCommandTest, ItemsFromAFileGiveTheSamePage) {
     const std::string path = dir / "page.htm";
     CommandRun run = RunCommand({dir / "items.tsv", "-o", path}, "ignored\tstandard\tinput\n");
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(ReadBytes(path), expected::OnDisk(ExpectedSimpleTwoItems()));
+    EXPECT_EQ(ReadBytes(path), expected::Page("simple"));
 }
 
 TEST_F(PageCommandTest, DashReadsStandardInputAndCountsAsTheOneInput) {
     const std::string path = dir / "page.htm";
     CommandRun run = RunCommand({"-", "-o", path}, kTwoItems);
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(ReadBytes(path), expected::OnDisk(ExpectedSimpleTwoItems()));
+    EXPECT_EQ(ReadBytes(path), expected::Page("simple"));
 
     WriteBytes(dir / "items.tsv", kTwoItems);
     for (std::vector<std::string> args : {std::vector<std::string>{"-", dir / "items.tsv"},
@@ -314,7 +324,7 @@ TEST_F(PageCommandTest, FailedOpenIsReportedButThePageStays) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(g_opened, (std::vector<std::string>{path}));
     EXPECT_NE(run.err.find("could not open " + path), std::string::npos) << run.err;
-    EXPECT_EQ(ReadBytes(path), expected::OnDisk(ExpectedSimpleTwoItems()));
+    EXPECT_EQ(ReadBytes(path), expected::Page("simple"));
 }
 
 TEST_F(PageCommandTest, DefaultOutputIsPopupHtmInTheWorkingDirectory) {
@@ -333,7 +343,8 @@ TEST_F(PageCommandTest, HelpPrintsUsageWithEveryFieldAndWritesNothing) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out.rfind("Usage: menulark-page", 0), 0u);
-    for (const char* option : {"--styled", "--no-scrollbar-colors", "--set FIELD=VALUE", "-o FILE", "--open"})
+    for (const char* option : {"--styled", "--no-scrollbar-colors", "--set FIELD=VALUE", "-o FILE", "--open",
+                               "--menu", "--save-menu FILE"})
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
     for (const StyleField& field : StyleFields())
         EXPECT_NE(run.out.find(" " + std::string(field.name) + "\n"), std::string::npos) << field.name;
@@ -487,6 +498,123 @@ TEST_F(PageCommandTest, OpenerGetsAnAbsolutePathThatCannotBeAnOption) {
     EXPECT_TRUE(std::filesystem::equivalent(g_opened[0], dir / "-dash.htm")) << g_opened[0];
 }
 
+// ---- menu files ----
+
+TEST_F(PageCommandTest, SavedMenuGivesThePageItsEntriesAndOptionsGive) {
+    const std::vector<std::string> options = {"--styled", "--modern", "--set", "fontColor=navy"};
+    std::vector<std::string> save = options;
+    save.insert(save.end(), {"--save-menu", dir / "shop.menu.json"});
+    CommandRun saved = RunCommand(save, kTwoItems);
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    // Only the menu file: no page without -o or --open.
+    EXPECT_EQ(saved.out, "Wrote " + (dir / "shop.menu.json") + " (2 entries)\n");
+
+    // Told apart by its content, from a file or from standard input.
+    CommandRun fromFile = RunCommand({dir / "shop.menu.json", "-o", dir / "page.htm"});
+    ASSERT_EQ(fromFile.status, 0) << fromFile.err;
+    EXPECT_EQ(ReadBytes(dir / "page.htm"), expected::Page("modern_styled_font_navy"));
+    CommandRun fromInput = RunCommand({"-o", dir / "input.htm"}, ReadBytes(dir / "shop.menu.json"));
+    ASSERT_EQ(fromInput.status, 0) << fromInput.err;
+    EXPECT_EQ(ReadBytes(dir / "input.htm"), expected::Page("modern_styled_font_navy"));
+
+    // Saving the menu and writing the page in one run.
+    CommandRun both = RunCommand({dir / "shop.menu.json", "--save-menu", dir / "copy.menu.json", "-o",
+                                  dir / "both.htm"});
+    ASSERT_EQ(both.status, 0) << both.err;
+    EXPECT_EQ(ReadBytes(dir / "copy.menu.json"), ReadBytes(dir / "shop.menu.json"));
+    EXPECT_EQ(ReadBytes(dir / "both.htm"), expected::Page("modern_styled_font_navy"));
+}
+
+TEST_F(PageCommandTest, OptionsOverrideTheMenuFilesValues) {
+    // Each file is saved with some options; each run adds more. The page must
+    // be the one the same entries give, as tab-separated input, with the
+    // file's options and then the added ones.
+    struct File {
+        std::vector<std::string> options;
+        std::vector<std::vector<std::string>> added;
+        std::string kept;  // a text of the file's own that a run without options shows
+    };
+    const File files[] = {
+        {{"--styled", "--set", "fontColor=navy", "--set", "fontSize=9"},
+         {{},
+          {"--modern"},
+          {"--no-scrollbar-colors"},
+          {"--set", "fontColor=red"},
+          {"--set", "fontSize=20", "--set", "borderStyle=dotted", "--set", "fontSize=12"}},
+         "color:navy"},
+        {{"--modern", "--label", "Site menu", "--lang", "de"},
+         {{}, {"--modern", "--label", "Links"}, {"--modern", "--lang", "pt-BR"}},
+         "aria-label=\"Site menu\""},
+    };
+    for (const File& f : files) {
+        std::vector<std::string> save = f.options;
+        save.insert(save.end(), {"--save-menu", dir / "file.menu.json"});
+        ASSERT_EQ(RunCommand(save, kTwoItems).status, 0);
+        for (const std::vector<std::string>& extra : f.added) {
+            SCOPED_TRACE(::testing::PrintToString(f.options) + " + " + ::testing::PrintToString(extra));
+            std::vector<std::string> fromFile = {dir / "file.menu.json", "-o", dir / "file.htm"};
+            fromFile.insert(fromFile.end(), extra.begin(), extra.end());
+            std::vector<std::string> fromItems = f.options;
+            fromItems.insert(fromItems.end(), extra.begin(), extra.end());
+            fromItems.insert(fromItems.end(), {"-o", dir / "items.htm"});
+            CommandRun file = RunCommand(fromFile);
+            CommandRun items = RunCommand(fromItems, kTwoItems);
+            ASSERT_EQ(file.status, 0) << file.err;
+            ASSERT_EQ(items.status, 0) << items.err;
+            EXPECT_EQ(ReadBytes(dir / "file.htm"), ReadBytes(dir / "items.htm"));
+            if (extra.empty()) {
+                EXPECT_NE(ReadBytes(dir / "file.htm").find(f.kept), std::string::npos);
+            }
+        }
+    }
+}
+
+TEST_F(PageCommandTest, MenuFlagAndBadMenuFilesAreReportedWithThePlace) {
+    std::string menu = expected::DataFile("example.menu.json");
+    std::string tabbed = menu;
+    tabbed.insert(1, "\t");  // a tab on the first line: looks like entries
+    std::string emptyTitle = menu;
+    emptyTitle.replace(emptyTitle.find("\"Home\""), 6, "\"\"");
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        std::string input;
+        int status;
+        std::string errorPart;  // empty: written
+    };
+    const Case cases[] = {
+        {"tab on the first line read as entries", {}, tabbed, 2, "line 1: expected title, URL and explanation"},
+        {"the same with --menu", {"--menu"}, tabbed, 0, ""},
+        {"entries read as a menu file", {"--menu"}, kTwoItems, 2, "menulark-page: standard input: line 1, column 1"},
+        {"empty entry title", {}, emptyTitle, 2, "menulark-page: standard input: /entries/0/title"},
+        {"menu file to an unwritable place",
+         {"--save-menu", dir / "missing/x.menu.json"},
+         menu,
+         1,
+         "menulark-page: cannot write " + (dir / "missing/x.menu.json") + ": " + std::strerror(ENOENT)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(dir / "page.htm");
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {"-o", dir / "page.htm"});
+        CommandRun run = RunCommand(args, c.input);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        if (c.errorPart.empty()) {
+            EXPECT_EQ(run.err, "");
+            EXPECT_TRUE(std::filesystem::exists(dir / "page.htm"));
+        } else {
+            EXPECT_NE(run.err.find(c.errorPart), std::string::npos) << run.err;
+            EXPECT_FALSE(std::filesystem::exists(dir / "page.htm"));
+        }
+    }
+    // The file's own name is given when it is one.
+    WriteBytes(dir / "bad.menu.json", emptyTitle);
+    CommandRun named = RunCommand({dir / "bad.menu.json", "-o", dir / "page.htm"});
+    EXPECT_NE(named.err.find("menulark-page: " + (dir / "bad.menu.json") + ": /entries/0/title"), std::string::npos)
+        << named.err;
+}
+
 // Standard output that takes nothing, like a full disk.
 class RefusingBuffer : public std::streambuf {
 protected:
@@ -510,7 +638,8 @@ TEST_F(PageCommandTest, UnwritableStandardOutputExitsWithOne) {
         std::ostream out(&refusing);
         std::istringstream in(kTwoItems);
         std::ostringstream err;
-        EXPECT_EQ(RunPageCommand(c.args, in, out, err, RecordingOpener), 1);
+        RecordingCommandDesktop desktop(out, err);
+        EXPECT_EQ(RunPageCommand(c.args, in, desktop), 1);
         EXPECT_EQ(err.str().rfind("menulark-page: cannot write to standard output", 0), 0u) << err.str();
         EXPECT_EQ(std::filesystem::exists(dir / "page.htm"), c.writesPage);
     }

@@ -27,11 +27,16 @@ struct TemplateCase {
 };
 
 const TemplateCase kTemplates[] = {
-    {105, 667, 0, 1, expected::kSimpleHead},   {106, 218, 3, 0, expected::kSimpleEntry},
-    {107, 54, 0, 0, expected::kSimpleTail},    {109, 619, 0, 0, expected::kStyledHead},
-    {113, 249, 14, 0, expected::kStyledFrame}, {120, 145, 10, 0, expected::kStyledFramePlain},
-    {111, 192, 8, 1, expected::kStyledEntry},  {112, 14, 0, 0, expected::kStyledClose},
-    {115, 40, 0, 0, expected::kStyledTail},    {121, 106, 1, 0, expected::kSwatchPage},
+    {IDS_SIMPLE_HEAD, 667, 0, 1, expected::kSimpleHead},
+    {IDS_SIMPLE_ENTRY, 218, 3, 0, expected::kSimpleEntry},
+    {IDS_SIMPLE_TAIL, 54, 0, 0, expected::kSimpleTail},
+    {IDS_STYLED_HEAD, 619, 0, 0, expected::kStyledHead},
+    {IDS_STYLED_FRAME, 249, 14, 0, expected::kStyledFrame},
+    {IDS_STYLED_FRAME_PLAIN, 145, 10, 0, expected::kStyledFramePlain},
+    {IDS_STYLED_ENTRY, 192, 8, 1, expected::kStyledEntry},
+    {IDS_STYLED_CLOSE, 14, 0, 0, expected::kStyledClose},
+    {IDS_STYLED_TAIL, 40, 0, 0, expected::kStyledTail},
+    {IDS_SWATCH_PAGE, 106, 1, 0, expected::kSwatchPage},
 };
 
 void PrintTo(const TemplateCase& c, std::ostream* os) {
@@ -76,9 +81,10 @@ TEST(StringTableTest, MessagesAreExact) {
         int id;
         std::string_view text;
     };
-    for (const Case& c :
-         {Case{101, "&About Menulark..."}, Case{102, "Please make sure that all text boxes are filled out."},
-          Case{108, "Please add the items first."}, Case{118, "Please make sure that Menu is selected."}}) {
+    for (const Case& c : {Case{IDS_ABOUTBOX, "&About Menulark..."},
+                          Case{IDS_FILL_ALL_BOXES, "Please make sure that all text boxes are filled out."},
+                          Case{IDS_ADD_ITEMS_FIRST, "Please add the items first."},
+                          Case{IDS_SELECT_MENU, "Please make sure that Menu is selected."}}) {
         EXPECT_EQ(StringTableText(c.id), c.text) << "string " << c.id;
     }
 }
@@ -98,8 +104,8 @@ TEST(StringTableTest, ListedIdsAscendAndAllHaveTexts) {
 }
 
 TEST(PageTemplatesTest, FormatFillsLeftToRightWithTheSimpleEntryOrder) {
-    // 106 takes the explanation, then the URL, then the visible title.
-    std::string entry = PageTemplates::Format(106, {"Tip", "http://x/", "Shown"});
+    // IDS_SIMPLE_ENTRY takes the explanation, then the URL, then the visible title.
+    std::string entry = PageTemplates::Format(IDS_SIMPLE_ENTRY, {"Tip", "http://x/", "Shown"});
     EXPECT_EQ(entry, expected::Fill(expected::kSimpleEntry, {"Tip", "http://x/", "Shown"}));
     EXPECT_EQ(entry.find("<div title=\"Tip\" name=\"http://x/\""), 0u);
     EXPECT_NE(entry.find(">Shown</div>"), std::string::npos);
@@ -112,22 +118,24 @@ TEST(PageTemplatesTest, NumbersAreWrittenInPlainDecimal) {
     };
     for (const Case& c : {Case{0, "0"}, Case{19, "19"}, Case{76, "76"}, Case{-5, "-5"},
                           Case{2147483647, "2147483647"}, Case{-2147483647 - 1, "-2147483648"}}) {
-        std::string head = PageTemplates::Format(105, {c.number});
+        std::string head = PageTemplates::Format(IDS_SIMPLE_HEAD, {c.number});
         EXPECT_EQ(head, expected::Fill(expected::kSimpleHead, {c.digits}));
     }
 }
 
 TEST(PageTemplatesTest, PercentSequencesInValuesStayLiteral) {
     for (const char* value : {"%s", "%n", "%i", "%%", "100%", "%s%n%x%d"}) {
-        std::string entry = PageTemplates::Format(106, {value, value, value});
+        std::string entry = PageTemplates::Format(IDS_SIMPLE_ENTRY, {value, value, value});
         EXPECT_EQ(entry, expected::Fill(expected::kSimpleEntry, {value, value, value})) << value;
-        EXPECT_EQ(PageTemplates::Format(121, {value}), expected::Fill(expected::kSwatchPage, {value}))
+        EXPECT_EQ(PageTemplates::Format(IDS_SWATCH_PAGE, {value}),
+                  expected::Fill(expected::kSwatchPage, {value}))
             << value;
     }
 }
 
 TEST(PageTemplatesTest, EmptyValuesLeaveNothingAtTheirPlace) {
-    std::string frame = PageTemplates::Format(120, {"", "", "", "", "", "", "", "", "", ""});
+    std::string frame =
+        PageTemplates::Format(IDS_STYLED_FRAME_PLAIN, {"", "", "", "", "", "", "", "", "", ""});
     EXPECT_EQ(
         frame,
         "\n<div style=\"overflow-x:hidden;overflow-y:visible;width:;height:;cursor:hand;background-color:;"
@@ -136,8 +144,9 @@ TEST(PageTemplatesTest, EmptyValuesLeaveNothingAtTheirPlace) {
 
 TEST(PageTemplatesTest, PlainValuesAreNotEscapedButAttributeValuesAreQuoteEscaped) {
     const std::string value = "a\"b'c<d>&e\"";
-    EXPECT_EQ(PageTemplates::Format(121, {value}), expected::Fill(expected::kSwatchPage, {value}));
-    EXPECT_EQ(PageTemplates::Format(121, {TemplateArg::Attribute(value)}),
+    EXPECT_EQ(PageTemplates::Format(IDS_SWATCH_PAGE, {value}),
+              expected::Fill(expected::kSwatchPage, {value}));
+    EXPECT_EQ(PageTemplates::Format(IDS_SWATCH_PAGE, {TemplateArg::Attribute(value)}),
               expected::Fill(expected::kSwatchPage, {"a&quot;b'c<d>&e&quot;"}));
 }
 
@@ -156,12 +165,12 @@ TEST(PageTemplatesTest, AttributeLengthCountsEachQuoteAsItsEscape) {
 }
 
 TEST(PageTemplatesTest, ValuesThatDoNotFitThePlaceholdersAreRefused) {
-    EXPECT_THROW(PageTemplates::Format(106, {"a", "b"}), std::invalid_argument);
-    EXPECT_THROW(PageTemplates::Format(106, {"a", "b", "c", "d"}), std::invalid_argument);
-    EXPECT_THROW(PageTemplates::Format(105, {"19"}), std::invalid_argument);
-    EXPECT_THROW(PageTemplates::Format(121, {7}), std::invalid_argument);
-    EXPECT_THROW(PageTemplates::Format(107, {"x"}), std::invalid_argument);
-    EXPECT_NO_THROW(PageTemplates::Format(107, {}));
+    EXPECT_THROW(PageTemplates::Format(IDS_SIMPLE_ENTRY, {"a", "b"}), std::invalid_argument);
+    EXPECT_THROW(PageTemplates::Format(IDS_SIMPLE_ENTRY, {"a", "b", "c", "d"}), std::invalid_argument);
+    EXPECT_THROW(PageTemplates::Format(IDS_SIMPLE_HEAD, {"19"}), std::invalid_argument);
+    EXPECT_THROW(PageTemplates::Format(IDS_SWATCH_PAGE, {7}), std::invalid_argument);
+    EXPECT_THROW(PageTemplates::Format(IDS_SIMPLE_TAIL, {"x"}), std::invalid_argument);
+    EXPECT_NO_THROW(PageTemplates::Format(IDS_SIMPLE_TAIL, {}));
 }
 
 TEST(PageTemplatesTest, UnknownTemplateIsAnError) {

@@ -12,7 +12,10 @@ namespace menulark::testing_support {
 class RecordingDesktop : public Desktop {
 public:
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    void OpenWithDefaultProgram(const std::string& path) override { opened.push_back(path); }
+    bool OpenWithDefaultProgram(const std::string& path) override {
+        opened.push_back(path);
+        return true;
+    }
 
     std::vector<std::string> messages;
     std::vector<std::string> opened;

@@ -1,4 +1,4 @@
-#include "style/style_settings.h"
+#include "page/style_settings.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,12 @@
 #include <sys/resource.h>
 #include <wx/odcombo.h>
 
+#include "app/text_conversion.h"
 #include "gui_fixture.h"
 #include "page/page_generator.h"
 #include "page/text_file.h"
 #include "style/web_browser.h"
+#include "tests/core/expected_pages.h"
 
 namespace menulark::testing {
 namespace {
@@ -34,20 +36,10 @@ private:
 
 TEST_F(FaultsTest, MissingBaseDirectoryIsReportedWithFileAndReason) {
     std::filesystem::path gone = m_dir / "gone";
-    DialogEnvironment environment;
-    environment.desktop = &m_desktop;
-    environment.baseDirectory = gone.string() + "/";
-    auto* dialog = new CMenularkDlg(environment);
-    dialog->Show();
-    Settle();
-    static_cast<wxTextCtrl*>(dialog->Control(IDC_TITLE))->SetValue("A");
-    static_cast<wxTextCtrl*>(dialog->Control(IDC_EXPLANATION))->SetValue("a");
-    for (int id : {IDC_ADD_MENU, IDC_CREATE}) {
-        wxCommandEvent click(wxEVT_BUTTON, id);
-        dialog->Control(id)->GetEventHandler()->ProcessEvent(click);
-    }
-    dialog->Destroy();
-    Settle();
+    m_dialog->Destroy();
+    OpenWindow(gone.string() + "/");
+    AddItem("A", "http://", "a");
+    Click(IDC_CREATE);
     ASSERT_EQ(m_desktop.messages.size(), 1u);
     EXPECT_NE(m_desktop.messages[0].find((gone / "Popup.htm").string()), std::string::npos);
     EXPECT_NE(m_desktop.messages[0].find("No such file or directory"), std::string::npos);
@@ -81,15 +73,9 @@ TEST_F(FaultsTest, SwatchThatFillsTheDiskStillShowsTheColourSilently) {
     m_dialog->BrowserPane()->DisableWebView();
     Toggle(IDC_ADVANCED);
     Click(IDC_PICK_FONT_COLOR);
-    auto* combo = m_dialog->PickListControl(PickList::Color);
-    if (combo->IsPopupShown()) combo->Dismiss();
     {
         FileSizeLimit limit(10);
-        int index = combo->FindString("teal");
-        combo->SetSelection(index);
-        wxCommandEvent event(wxEVT_COMBOBOX, IDC_COLOR_LIST);
-        event.SetInt(index);
-        combo->GetEventHandler()->ProcessEvent(event);
+        PickEntry(PickList::Color, "teal");
     }
     EXPECT_TRUE(m_desktop.messages.empty());
     EXPECT_EQ(Get<wxTextCtrl>(IDC_FONT_COLOR)->GetValue(), "teal");
@@ -103,7 +89,7 @@ using LargeInputTest = MainWindowTest;
 TEST_F(LargeInputTest, MegabyteValuesArriveWhole) {
     const size_t kMegabyte = 1 << 20;
     wxString title(wxT('t'), kMegabyte), url("http://example.com/" + wxString(wxT('u'), kMegabyte)),
-        explanation(wxString::FromUTF8("é") + wxString(wxT('e'), kMegabyte));
+        explanation(FromCoreText("é") + wxString(wxT('e'), kMegabyte));
     AddItem(title, url, explanation);
     ASSERT_EQ(m_dialog->Items().RowCount(), 1);
     EXPECT_EQ(m_dialog->Items().Row(0).title.size(), kMegabyte);
@@ -111,8 +97,17 @@ TEST_F(LargeInputTest, MegabyteValuesArriveWhole) {
     EXPECT_EQ(m_dialog->Items().Row(0).explanation.size(), kMegabyte + 2);
     Toggle(IDC_ADVANCED);
     Click(IDC_CREATE);
-    EXPECT_EQ(ReadFile(m_dir / "Popup.htm"),
-              WithCrLf(BuildPage(m_dialog->Items(), PageMode::Styled, m_dialog->ReadStyleSettings())));
+    using expected::Fill;
+    std::string explanationBytes = ToCoreText(explanation);
+    std::string page =
+        expected::kStyledHead +
+        Fill(expected::kStyledFrame,
+             {"200", "75", "lightsteelblue", "darkblue", "600", "14", "MS Sans Serif", "1", "groove",
+              "lightsteelblue", "steelblue", "lightsteelblue", "lightslategray", "darkblue"}) +
+        Fill(expected::kStyledEntry, {explanationBytes, ToCoreText(url), "2", "red", "lightsteelblue", "1",
+                                      "groove", "lightsteelblue", ToCoreText(title)}) +
+        expected::kStyledClose + expected::kStyledTail;
+    EXPECT_EQ(ReadFile(m_dir / "Popup.htm"), expected::OnDisk(page));
 }
 
 TEST_F(LargeInputTest, TenThousandRowsStayInStepAndMakeOnePage) {
@@ -130,7 +125,11 @@ TEST_F(LargeInputTest, TenThousandRowsStayInStepAndMakeOnePage) {
     EXPECT_EQ(Get<wxListCtrl>(IDC_MENU_LIST)->GetItemCount(), 9999);
     Click(IDC_CREATE);
     std::string page = ReadFile(m_dir / "Popup.htm");
-    EXPECT_EQ(page, WithCrLf(BuildPage(m_dialog->Items(), PageMode::Simple, StyleSettings())));
+    std::string entry = expected::Fill(expected::kSimpleEntry, {"An entry", "http://example.com/", "Entry"});
+    std::string rows;
+    for (int i = 0; i < 9999; ++i) rows += entry;
+    EXPECT_EQ(page,
+              expected::OnDisk(expected::Fill(expected::kSimpleHead, {"76"}) + rows + expected::kSimpleTail));
     size_t entries = 0;
     for (size_t at = page.find(">Entry</div>"); at != std::string::npos;
          at = page.find(">Entry</div>", at + 1))

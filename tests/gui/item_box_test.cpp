@@ -64,6 +64,15 @@ TEST_F(ItemBoxTest, PastedLineBreaksBecomeBlanks) {
             }
         }
     }
+    // The clipboard owns what was copied; empty both selections so that
+    // nothing copied outlives the test.
+    for (bool primary : {true, false}) {
+        ASSERT_TRUE(wxTheClipboard->Open());
+        wxTheClipboard->UsePrimarySelection(primary);
+        wxTheClipboard->Clear();
+        wxTheClipboard->Close();
+    }
+    wxTheClipboard->UsePrimarySelection(false);
 }
 
 // What the screen shows of `window`.

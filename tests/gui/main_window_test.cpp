@@ -1,15 +1,22 @@
 #include <wx/choice.h>
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
 #include <wx/odcombo.h>
 #include <wx/stattext.h>
 #include <wx/testing.h>
 #include <wx/uiaction.h>
 
 #include "app/about_box.h"
+#include "app/about_command.h"
+#include "app/contrast_note.h"
+#include "app/window_commands.h"
+#include "app/text_conversion.h"
 #include "gui_fixture.h"
 #include "page/modern_page.h"
 #include "page/page_generator.h"
 #include "page/text_file.h"
 #include "resources/string_table.h"
+#include "tests/core/expected_pages.h"
 
 namespace menulark::testing {
 namespace {
@@ -108,7 +115,7 @@ TEST_F(MainWindowTest, AdvancedSettingExpandsAndCollapsesWithoutMovingTheWindow)
     EXPECT_EQ(Get<wxTextCtrl>(IDC_FONT_COLOR)->GetValue(), "navy");
 }
 
-TEST_F(MainWindowTest, AddRefusesEmptyBoxesWithMessage102AndKeepsTheirText) {
+TEST_F(MainWindowTest, AddRefusesEmptyBoxesWithTheFillAllBoxesMessageAndKeepsTheirText) {
     struct Case {
         const char *title, *url, *explanation;
     } refused[] = {{"", "http://a", "x"}, {"T", "", "x"}, {"T", "http://a", ""}};
@@ -125,15 +132,15 @@ TEST_F(MainWindowTest, AddRefusesEmptyBoxesWithMessage102AndKeepsTheirText) {
 TEST_F(MainWindowTest, AddedRowsShowTheItemsInOrderAndTwiceAddsTwice) {
     AddItem(" ", "http://", "blank title");
     Click(IDC_ADD_MENU);
-    AddItem(wxString::FromUTF8("Café"), "http://b", "B");
+    AddItem(FromCoreText("Café"), "http://b", "B");
     auto* list = Get<wxListCtrl>(IDC_MENU_LIST);
     ASSERT_EQ(list->GetItemCount(), 3);
     ASSERT_EQ(m_dialog->Items().RowCount(), 3);
     for (int r = 0; r < 3; ++r) {
         const MenuItem& item = m_dialog->Items().Row(r);
-        EXPECT_EQ(list->GetItemText(r, 0), wxString::FromUTF8(item.title.c_str()));
-        EXPECT_EQ(list->GetItemText(r, 1), wxString::FromUTF8(item.url.c_str()));
-        EXPECT_EQ(list->GetItemText(r, 2), wxString::FromUTF8(item.explanation.c_str()));
+        EXPECT_EQ(list->GetItemText(r, 0), FromCoreText(item.title));
+        EXPECT_EQ(list->GetItemText(r, 1), FromCoreText(item.url));
+        EXPECT_EQ(list->GetItemText(r, 2), FromCoreText(item.explanation));
     }
     EXPECT_EQ(m_dialog->Items().Row(0), m_dialog->Items().Row(1));
     EXPECT_EQ(m_dialog->Items().Row(2).title, "Caf\xc3\xa9");  // UTF-8 bytes reach the core
@@ -189,30 +196,29 @@ TEST_F(MainWindowTest, CreateWritesTheChosenPageAndOpensIt) {
     EXPECT_EQ(m_desktop.messages[0], StringTableText(IDS_ADD_ITEMS_FIRST));
     EXPECT_FALSE(std::filesystem::exists(m_dir / "Popup.htm"));
 
-    AddItem("Home", "http://example.com/", "Say \"hi\"");
-    AddItem("News", "http://example.com/news", "Latest");
+    // The entries of tests/data/entries.tsv, as the expected pages have them.
+    AddItem("Home", "http://example.org/", "Go home");
+    AddItem("News", "http://example.org/news", "Latest \"news\" & <more>");
     std::string page = (m_dir / "Popup.htm").string();
 
     struct Case {
         bool advanced, modern;
-    } cases[] = {{false, false}, {true, false}, {true, true}, {false, true}};
+        const char* expected;
+    } cases[] = {{false, false, "simple"},
+                 {true, false, "styled_font_navy"},
+                 {true, true, "modern_styled_font_navy"},
+                 {false, true, "modern_simple"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "advanced " << c.advanced << " modern " << c.modern);
         if (Get<wxCheckBox>(IDC_ADVANCED)->GetValue() != c.advanced) Toggle(IDC_ADVANCED);
-        Get<wxCheckBox>(IDC_MODERN)->SetValue(c.modern);
+        if (Get<wxCheckBox>(IDC_MODERN)->GetValue() != c.modern) Toggle(IDC_MODERN);
         Type(IDC_FONT_COLOR, "navy");
         m_desktop.opened.clear();
         Click(IDC_CREATE);
 
-        StyleSettings style = m_dialog->ReadStyleSettings();
-        EXPECT_EQ(style.fontColor, "navy");
-        PageMode mode = c.advanced ? PageMode::Styled : PageMode::Simple;
-        std::string expected = c.modern ? BuildModernPage(m_dialog->Items(), mode, style)
-                                        : BuildPage(m_dialog->Items(), mode, style);
-        EXPECT_EQ(ReadFile(page), WithCrLf(expected));
+        EXPECT_EQ(ReadFile(page), expected::Page(c.expected));
         ASSERT_EQ(m_desktop.opened.size(), 1u);
         EXPECT_EQ(m_desktop.opened[0], page);
-        EXPECT_EQ(m_dialog->PagePath(), page);
     }
     EXPECT_EQ(m_desktop.messages.size(), 1u);
 }
@@ -235,15 +241,19 @@ TEST_F(MainWindowTest, ScrollbarSwitchDisablesItsEightControlsAndKeepsTheirText)
                             IDC_SCROLLBAR_3DLIGHT,      IDC_SCROLLBAR_SHADOW,
                             IDC_PICK_SCROLLBAR_ARROW,   IDC_PICK_SCROLLBAR_HIGHLIGHT,
                             IDC_PICK_SCROLLBAR_3DLIGHT, IDC_PICK_SCROLLBAR_SHADOW};
+    Toggle(IDC_ADVANCED);  // the switch is in the style panel
     Toggle(IDC_SCROLLBAR);
     for (int id : controls) EXPECT_FALSE(Get(id)->IsEnabled()) << id;
+    EXPECT_FALSE(CanClick(Get(IDC_PICK_SCROLLBAR_ARROW)));  // the test clicks refuse it too
     EXPECT_TRUE(Get(IDC_BORDER_COLOR)->IsEnabled());
     EXPECT_FALSE(m_dialog->ReadStyleSettings().scrollbarColors);
     EXPECT_EQ(m_dialog->ReadStyleSettings().scrollbarArrowColor, "steelblue");
 
     Toggle(IDC_SCROLLBAR);
     for (int id : controls) EXPECT_TRUE(Get(id)->IsEnabled()) << id;
-    EXPECT_EQ(m_dialog->ReadStyleSettings(), StyleSettings());
+    StyleSettings defaults;
+    defaults.styledMode = true;
+    EXPECT_EQ(m_dialog->ReadStyleSettings(), defaults);
 }
 
 TEST_F(MainWindowTest, EnterInAnEditBoxKeepsTheWindowOpen) {
@@ -277,22 +287,77 @@ TEST_F(MainWindowTest, ItemBoxesHoldOneLine) {
 TEST_F(MainWindowTest, OkAndEscapeCloseTheWindow) {
     Click(IDC_OK);
     EXPECT_FALSE(m_dialog->IsShown());
-    EXPECT_EQ(m_dialog->GetReturnCode(), 1);
+    EXPECT_EQ(m_dialog->GetReturnCode(), kResultOk);
 
     m_dialog->Show();
+    m_dialog->Raise();
+    Get(IDC_TITLE)->SetFocus();
     Settle();
-    wxKeyEvent escape(wxEVT_CHAR_HOOK);
-    escape.m_keyCode = WXK_ESCAPE;
-    escape.SetEventObject(m_dialog);
-    m_dialog->GetEventHandler()->ProcessEvent(escape);
+    wxUIActionSimulator keyboard;
+    keyboard.Char(WXK_ESCAPE);
+    for (int i = 0; i < 10 && m_dialog->IsShown(); ++i) SettleInput();
     EXPECT_FALSE(m_dialog->IsShown());
-    EXPECT_EQ(m_dialog->GetReturnCode(), 2);
+    EXPECT_EQ(m_dialog->GetReturnCode(), kResultCancel);
 }
 
 TEST_F(MainWindowTest, AboutBoxOpensFromTheWindowMenuCommand) {
-    wxCommandEvent about(wxEVT_MENU, 16);
+    wxCommandEvent about(wxEVT_MENU, kAboutCommand);
     about.SetEventObject(m_dialog);
     wxTEST_DIALOG(m_dialog->GetEventHandler()->ProcessEvent(about), wxExpectModal<CAboutBox>(IDC_OK));
+    EXPECT_TRUE(m_dialog->IsShown());
+}
+
+// The text of the shown contrast note, or "" when none is shown.
+std::string ShownContrastNote(wxWindow* parent) {
+    wxWindow* note = wxWindow::FindWindowByName(kContrastNoteName, parent);
+    if (!note || !note->IsShown()) return {};
+    for (wxWindow* child : note->GetChildren())
+        if (auto* text = dynamic_cast<wxStaticText*>(child)) return ToCoreText(text->GetLabel());
+    return {};
+}
+
+TEST_F(MainWindowTest, CopyPageCodePutsTheSnippetOnTheClipboardAndHardColoursGetANote) {
+    wxCommandEvent copy(wxEVT_MENU, kCopyPageCodeCommand);
+    copy.SetEventObject(m_dialog);
+    m_dialog->GetEventHandler()->ProcessEvent(copy);
+    EXPECT_EQ(m_desktop.messages, std::vector<std::string>{std::string(StringTableText(IDS_ADD_ITEMS_FIRST))});
+
+    AddItem("Home", "http://example.com/", "Start");
+    struct Case {
+        bool advanced;
+        const char* highlight;
+        bool note;
+    };
+    for (const Case& c : {Case{false, "orange", false}, Case{true, "darkgreen", false}, Case{true, "orange", true}}) {
+        SCOPED_TRACE(c.highlight);
+        if (Get<wxCheckBox>(IDC_ADVANCED)->GetValue() != c.advanced) Toggle(IDC_ADVANCED);
+        Type(IDC_FONT_COLOR, "white");
+        Type(IDC_BACKGROUND_COLOR, "navy");
+        Type(IDC_ITEM_HIGHLIGHT, c.highlight);
+        if (wxWindow* note = wxWindow::FindWindowByName(kContrastNoteName, m_dialog)) note->Hide();
+        m_dialog->GetEventHandler()->ProcessEvent(copy);
+        Settle();
+        StyleSettings style = m_dialog->ReadStyleSettings();
+        ModernPageOptions snippet;
+        snippet.snippet = true;
+        wxTextDataObject pasted;
+        ASSERT_TRUE(wxTheClipboard->Open());
+        EXPECT_TRUE(wxTheClipboard->GetData(pasted));
+        wxTheClipboard->Close();
+        EXPECT_EQ(ToCoreText(pasted.GetText()),
+                  BuildModernPage(m_dialog->Items(), c.advanced ? PageMode::Styled : PageMode::Simple, style, snippet));
+        EXPECT_EQ(ShownContrastNote(m_dialog).find("white on the highlight colour orange") != std::string::npos, c.note);
+        EXPECT_EQ(ShownContrastNote(m_dialog).empty(), !c.note);
+    }
+
+    // Create writes the modern page all the same, and notes the colours again.
+    ASSERT_NE(wxWindow::FindWindowByName(kContrastNoteName, m_dialog), nullptr);
+    wxWindow::FindWindowByName(kContrastNoteName, m_dialog)->Hide();
+    Get<wxCheckBox>(IDC_MODERN)->SetValue(true);
+    Click(IDC_CREATE);
+    EXPECT_TRUE(std::filesystem::exists(m_dir / "Popup.htm"));
+    EXPECT_EQ(m_desktop.opened.size(), 1u);
+    EXPECT_NE(ShownContrastNote(m_dialog).find("white on the highlight colour orange"), std::string::npos);
     EXPECT_TRUE(m_dialog->IsShown());
 }
 

@@ -9,6 +9,8 @@
 #include <random>
 
 #include "app/about_box.h"
+#include "app/about_command.h"
+#include "app/text_conversion.h"
 #include "gui_fixture.h"
 #include "page/modern_page.h"
 #include "page/page_generator.h"
@@ -40,7 +42,7 @@ protected:
                                            "Say \"hi\"",
                                            "<b>bold</b>",
                                            "%s %n %i %%",
-                                           wxString::FromUTF8("Café ñ 日本"),
+                                           FromCoreText("Café ñ 日本"),
                                            "it's",
                                            "</script><script>alert(1)</script>",
                                            "a\tb",
@@ -59,9 +61,9 @@ protected:
         ASSERT_EQ(list->GetItemCount(), items.RowCount());
         for (int r = 0; r < items.RowCount(); ++r) {
             const MenuItem& item = items.Row(r);
-            ASSERT_EQ(list->GetItemText(r, 0), wxString::FromUTF8(item.title.c_str()));
-            ASSERT_EQ(list->GetItemText(r, 1), wxString::FromUTF8(item.url.c_str()));
-            ASSERT_EQ(list->GetItemText(r, 2), wxString::FromUTF8(item.explanation.c_str()));
+            ASSERT_EQ(list->GetItemText(r, 0), FromCoreText(item.title));
+            ASSERT_EQ(list->GetItemText(r, 1), FromCoreText(item.url));
+            ASSERT_EQ(list->GetItemText(r, 2), FromCoreText(item.explanation));
         }
         wxString label = Get<wxStaticText>(IDC_SELECTED_ITEM)->GetLabel();
         wxString expected = items.SelectedRow() < 0 ? wxString("Selected item:")
@@ -159,6 +161,7 @@ protected:
             }
             case 6: {
                 int id = Pick(3) == 0 ? IDC_ADVANCED : (Pick(2) == 0 ? IDC_SCROLLBAR : IDC_MODERN);
+                if (!CanClick(Get(id))) break;  // in the collapsed panel
                 Toggle(id);
                 CheckInvariants("toggle " + std::to_string(id));
                 break;
@@ -171,28 +174,21 @@ protected:
             }
             case 8: {
                 const PickerTargetInfo& target = PickerTargets()[Pick(12)];
-                if (!Get(target.buttonId)->IsEnabled()) break;
+                if (!CanClick(Get(target.buttonId))) break;  // switched off, or in the collapsed panel
                 Click(target.buttonId);
                 wxOwnerDrawnComboBox* combo = m_dialog->PickListControl(target.list);
-                if (combo->IsPopupShown()) combo->Dismiss();
-                Settle();
                 if (Pick(4) == 0) {  // closed without a choice: nothing changes
+                    CloseDropDown(target.list);
                     CheckInvariants("picker dismissed");
                     break;
                 }
-                int index = static_cast<int>(Pick(combo->GetCount()));
-                combo->SetSelection(index);
-                wxCommandEvent event(wxEVT_COMBOBOX, combo->GetId());
-                event.SetEventObject(combo);
-                event.SetInt(index);
-                combo->GetEventHandler()->ProcessEvent(event);
-                Settle();
-                ASSERT_EQ(Get<wxTextCtrl>(target.editId)->GetValue(),
-                          combo->GetString(static_cast<unsigned>(index)));
+                wxString entry = combo->GetString(static_cast<unsigned>(Pick(combo->GetCount())));
+                PickEntry(target.list, entry);
+                if (HasFatalFailure()) return;
+                ASSERT_EQ(Get<wxTextCtrl>(target.editId)->GetValue(), entry);
                 if (target.list == PickList::Color) {
                     ASSERT_EQ(ReadFile(m_dir / "colorFile.htm"),
-                              WithCrLf(BuildSwatchPage(
-                                  combo->GetString(static_cast<unsigned>(index)).ToStdString())));
+                              WithCrLf(BuildSwatchPage(ToCoreText(entry))));
                 }
                 CheckInvariants("pick");
                 break;
@@ -203,7 +199,7 @@ protected:
                 CheckInvariants("create");
                 break;
             case 11: {
-                wxCommandEvent about(wxEVT_MENU, 16);
+                wxCommandEvent about(wxEVT_MENU, kAboutCommand);
                 about.SetEventObject(m_dialog);
                 wxTEST_DIALOG(m_dialog->GetEventHandler()->ProcessEvent(about),
                               wxExpectModal<CAboutBox>(IDC_OK));

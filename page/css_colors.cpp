@@ -1,4 +1,4 @@
-#include "style/css_colors.h"
+#include "page/css_colors.h"
 
 #include <algorithm>
 #include <iterator>

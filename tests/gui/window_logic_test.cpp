@@ -7,8 +7,9 @@
 
 #include "app/about_command.h"
 #include "app/base_directory.h"
+#include "app/window_geometry.h"
 #include "resources/dialog_layout.h"
-#include "style/css_colors.h"
+#include "page/css_colors.h"
 #include "style/picker_logic.h"
 #include "style/style_lists.h"
 
@@ -174,7 +175,7 @@ TEST(CssColorTest, EveryListedColourHasItsValue) {
 
 TEST(DialogLayoutTest, MainWindowHoldsEveryControlOnceInsideTheWindow) {
     const DialogLayout& layout = MainWindowLayout();
-    EXPECT_EQ(layout.templateId, 102);
+    EXPECT_EQ(layout.templateId, IDD_MENULARK_DIALOG);
     EXPECT_STREQ(layout.caption, "Menulark");
     EXPECT_EQ(layout.width, 427);
     EXPECT_EQ(layout.height, 282);
@@ -197,7 +198,8 @@ TEST(DialogLayoutTest, MainWindowHoldsEveryControlOnceInsideTheWindow) {
     EXPECT_EQ(ids.size(), 46u);  // the classic 45 and the modern-page box
     EXPECT_EQ(labels, 23);
     // The first nine in creation order, which is also the tab order.
-    const int firstNine[] = {1002, 1003, 1004, 1005, 1015, 1013, 1, 1007, 1014};
+    const int firstNine[] = {IDC_TITLE,     IDC_URL, IDC_EXPLANATION, IDC_ADD_MENU,   IDC_CREATE,
+                             IDC_MENU_LIST, IDC_OK,  IDC_DELETE,      IDC_HELP_BUTTON};
     for (size_t i = 0; i < 9; ++i) EXPECT_EQ(layout.controls[i].id, firstNine[i]);
     EXPECT_EQ(layout.controls[layout.count - 1].id, IDC_MODERN);
     const ControlSpec* modern = layout.Find(IDC_MODERN);
@@ -207,10 +209,21 @@ TEST(DialogLayoutTest, MainWindowHoldsEveryControlOnceInsideTheWindow) {
     EXPECT_STREQ(modern->text, "For &modern browsers");
 }
 
-TEST(DialogLayoutTest, StylePanelStartsAt178AndCollapsingHidesExactlyIt) {
+TEST(DialogLayoutTest, CollapsingHidesExactlyTheStylePanel) {
     const DialogLayout& layout = MainWindowLayout();
+    EXPECT_EQ(layout.panelTop, 178);
+    EXPECT_EQ(layout.collapsePixels, 170);
+    // Collapsed at 96 dpi: the lower edge of the client area, in dialog-unit
+    // pixels, lies below every control outside the panel and above the panel.
+    DialogUnitScale scale;
+    int collapsedBottom = scale.Y(layout.height) - CollapseHeight(layout, scale);
     for (const ControlSpec& c : layout) {
-        bool inPanel = c.y >= kStylePanelTop;
+        bool inPanel = c.y >= layout.panelTop;
+        if (inPanel) {
+            EXPECT_GE(scale.Y(c.y), collapsedBottom) << c.id << " would show in the collapsed window";
+        } else {
+            EXPECT_LE(scale.Y(c.y + c.h), collapsedBottom) << c.id << " would be cut off";
+        }
         bool panelControl =
             c.id == IDC_BROWSER_PANE || c.id == IDC_PANEL_TITLE ||
             (c.id >= IDC_PICK_FONT_SIZE && c.id <= IDC_PICK_ITEM_HIGHLIGHT && c.id != IDC_ADVANCED) ||
@@ -223,7 +236,7 @@ TEST(DialogLayoutTest, StylePanelStartsAt178AndCollapsingHidesExactlyIt) {
 
 TEST(DialogLayoutTest, AboutBoxHasIconVersionAndOk) {
     const DialogLayout& about = AboutBoxLayout();
-    EXPECT_EQ(about.templateId, 100);
+    EXPECT_EQ(about.templateId, IDD_ABOUTBOX);
     EXPECT_STREQ(about.caption, "About Menulark");
     ASSERT_EQ(about.count, 3u);
     EXPECT_EQ(about.controls[0].kind, ControlKind::Icon);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <wx/dialog.h>
+
+#include <map>
+#include <string>
+
+#include "page/menu_item.h"
+
+class wxTextCtrl;
+
+namespace menulark {
+
+/// "Edit entry": one entry's title, URL and explanation, with OK and Cancel.
+/// The window checks and applies the texts after OK.
+class CEditEntryDlg : public wxDialog {
+public:
+    CEditEntryDlg(wxWindow* owner, const MenuItem& entry);
+
+    /// The box with `id` (IDC_TITLE, IDC_URL, IDC_EXPLANATION), or a button.
+    wxWindow* Control(int id) const;
+    /// The three texts as typed.
+    MenuItem Entry() const;
+
+private:
+    wxTextCtrl* Edit(int id) const;
+    void OnCharHook(wxKeyEvent& event);
+    void OnTextChanged(wxCommandEvent& event);
+
+    std::map<int, wxWindow*> m_controls;
+
+    wxDECLARE_EVENT_TABLE();
+};
+
+}  // namespace menulark

@@ -1,0 +1,47 @@
+#pragma once
+// The window menu's commands (right click on the window's background,
+// Shift+F10 or the Menu key), their texts and keyboard shortcuts, in menu
+// order. The menu and the window's accelerator table are both built from
+// this one list.
+
+#include <wx/accel.h>
+#include <wx/defs.h>
+
+#include "app/about_command.h"
+#include "resources/string_table.h"
+
+namespace menulark {
+
+enum WindowCommand : int {
+    kOpenMenuCommand = wxID_HIGHEST + 10,
+    kSaveMenuCommand,
+    kSaveMenuAsCommand,
+    kSavePageAsCommand,
+    kEditEntryCommand,
+    kMoveEntryUpCommand,
+    kMoveEntryDownCommand,
+    kCopyPageCodeCommand,
+};
+
+struct WindowMenuEntry {
+    int command;  ///< 0: a separator
+    int text;     ///< string table ID
+    int modifiers = wxACCEL_NORMAL;
+    int key = 0;  ///< 0: no shortcut
+};
+
+inline constexpr WindowMenuEntry kWindowMenu[] = {
+    {kOpenMenuCommand, IDS_OPEN_MENU, wxACCEL_CTRL, 'O'},
+    {kSaveMenuCommand, IDS_SAVE_MENU, wxACCEL_CTRL, 'S'},
+    {kSaveMenuAsCommand, IDS_SAVE_MENU_AS},
+    {kSavePageAsCommand, IDS_SAVE_PAGE_AS, wxACCEL_CTRL | wxACCEL_SHIFT, 'S'},
+    {0, 0},
+    {kEditEntryCommand, IDS_EDIT_ENTRY, wxACCEL_NORMAL, WXK_F2},
+    {kMoveEntryUpCommand, IDS_MOVE_ENTRY_UP, wxACCEL_ALT, WXK_UP},
+    {kMoveEntryDownCommand, IDS_MOVE_ENTRY_DOWN, wxACCEL_ALT, WXK_DOWN},
+    {0, 0},
+    {kCopyPageCodeCommand, IDS_COPY_PAGE_CODE},
+    {kAboutCommand, IDS_ABOUTBOX},
+};
+
+}  // namespace menulark
