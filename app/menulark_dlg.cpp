@@ -359,8 +359,8 @@ void CMenularkDlg::OnDelete(wxCommandEvent&) {
 PageRequest CMenularkDlg::PageRequestFor(const std::string& path) const {
     PageFlavor flavor = CheckBox(IDC_MODERN)->GetValue() ? PageFlavor::Modern : PageFlavor::Classic;
     PageRequest request{m_items, ReadStyleSettings(), flavor, path};
-    request.modern.label = m_modernLabel;
-    request.modern.lang = m_modernLanguage;
+    request.modernPage.label = m_modernLabel;
+    request.modernPage.lang = m_modernLanguage;
     return request;
 }
 
@@ -546,7 +546,7 @@ void CMenularkDlg::NoteLowContrast(const StyleSettings& style) {
 // into a page of one's own.
 void CMenularkDlg::OnCopyPageCode(wxCommandEvent&) {
     if (m_items.RowCount() == 0) {
-        m_desktop->ShowMessage(std::string(StringTableText(IDS_ADD_ITEMS_FIRST)));
+        m_desktop->ReportNoItems();
         return;
     }
     StyleSettings style = ReadStyleSettings();
@@ -554,8 +554,7 @@ void CMenularkDlg::OnCopyPageCode(wxCommandEvent&) {
     options.label = m_modernLabel;
     options.lang = m_modernLanguage;
     options.snippet = true;
-    std::string code =
-        BuildModernPage(m_items, style.styledMode ? PageMode::Styled : PageMode::Simple, style, options);
+    std::string code = BuildModernPage(m_items, PageModeOf(style), style, options);
     if (wxTheClipboard->Open()) {
         wxTheClipboard->SetData(new wxTextDataObject(FromCoreText(code)));
         wxTheClipboard->Close();

@@ -158,6 +158,14 @@ ExpectedOptions ReadArguments(const std::vector<std::string>& args) {
             e.options.open = true;
         else if (a == "--snippet")
             e.options.page.snippet = true;
+        else if (a == "--menu")
+            e.options.menuInput = true;
+        else if (a == "--save-menu") {
+            if (i + 1 == args.size()) return refuse(a);
+            const std::string& value = args[++i];
+            if (value.empty()) return refuse(a);
+            e.options.saveMenuPath = value;
+        }
         else if (a == "--target" || a == "--label" || a == "--lang") {
             if (i + 1 == args.size()) return refuse(a);
             const std::string& value = args[++i];

@@ -49,7 +49,8 @@ PageMode PageModeOf(const StyleSettings& style) {
 
 std::string BuildRequestedPage(const PageRequest& request) {
     PageMode mode = PageModeOf(request.style);
-    return request.flavor == PageFlavor::Modern ? BuildModernPage(request.entries, mode, request.style, request.modern)
+    return request.flavor == PageFlavor::Modern
+               ? BuildModernPage(request.entries, mode, request.style, request.modernPage)
                                                 : BuildPage(request.entries, mode, request.style);
 }
 

@@ -51,8 +51,8 @@ struct PageRequest {
     StyleSettings style;
     PageFlavor flavor = PageFlavor::Classic;
     std::string outputPath = kPageFileName;
-    bool open = true;            ///< open the written page with the default program
-    ModernPageOptions modern{};  ///< the modern page's label, language and snippet
+    bool open = true;              ///< open the written page with the default program
+    ModernPageOptions modernPage{};  ///< the modern page only: label, language, snippet
 };
 
 /// The look of the page for `style`: styled when `styledMode` is on.

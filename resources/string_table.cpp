@@ -13,85 +13,81 @@ struct StringEntry {
 
 // Sorted by id. In the page templates "%s" takes a text and "%i" a decimal
 // integer; they hold no other conversion and no other percent sign.
-constexpr StringEntry
-    kStrings[] =
-        {
-            {IDS_ABOUTBOX, "&About Menulark..."},
-            {IDS_FILL_ALL_BOXES, "Please make sure that all text boxes are filled out."},
-            // simple look: head, script, hidden container and its scrolling frame
-            {IDS_SIMPLE_HEAD,
-             "<HTML>\n<HEAD>\n<SCRIPT language=\"Javascript\">\nvar popm =  window.createPopup();\nfunction popshow()\n{\nvar oSc = window.event.srcElement;\n\tvar leftposi = event.offsetY;\n\tvar topposi = event.offsetX+15;\n\tpopm.document.body.innerHTML = oCont.innerHTML; \n\tpopm.show(topposi, leftposi, 210, %i, oSc);\n}\nfunction navi(url)\n{\n\tlocation.href = url;\n}\n</SCRIPT>\n<STYLE>\n#oCont{display:none;}\n</STYLE>\n</HEAD>\n<BODY oncontextmenu=\"popshow(); return false\">\n<div id=oCont  style=\"position:absolute;\">\n<div style=\"height:76;overflow-x:hidden;overflow:auto;cursor:hand;background-color:lightsteelblue;color:darkblue;font:600 14px MS Sans Serif;border:0.05cm groove lightsteelblue;\">"},
-            // simple look: one entry (explanation, url, title); no line end
-            {IDS_SIMPLE_ENTRY,
-             "<div title=\"%s\" name=\"%s\" onclick=\"parent.navi(this.name);\" onmouseover=\"this.style.backgroundColor = 'red';\" onmouseout=\"this.style.backgroundColor = 'lightsteelblue';\" style=\"border:0.03cm outset steelblue;\">%s</div>"},
-            // simple look: closes frame and container, page text, end
-            {IDS_SIMPLE_TAIL, "</div>\n</div>\nRight-click on the body.\n</BODY>\n</HTML>"},
-            {IDS_ADD_ITEMS_FIRST, "Please add the items first."},
-            // styled look: head, script, opens the hidden container
-            {IDS_STYLED_HEAD,
-             "<HTML>\n<HEAD>\n<SCRIPT language=\"Javascript\">\nfunction popshow(i, url)\n{\n\tswitch (i)\n\t{\n\tcase 1: \n\t\tvar topposi = event.y;\n\t\tvar leftposi = event.x+15;\n\t\toCont.style.posLeft =leftposi;\n\t\toCont.style.posTop = topposi;\n\t\toCont.style.display = \"\";\n\t\tbreak;\n\tcase 2: \n\t\tif (url != \"\")\n\t\t{\n\t\t\tlocation.href = url;\n\t\t}\n\t\tbreak;\n\tdefault:\n\t\tbreak;\n\t}\n}\nfunction checkOBJ()\n{\n\tvar so = event.srcElement.tagName;\n\tif (so == \"BODY\")\n\t{\n\t\toCont.style.display='none';\n\t}\n}\n</SCRIPT>\n</HEAD>\n<BODY oncontextmenu=\"popshow(1, ''); return false\" onclick=\"checkOBJ();\">\n<!--Menus-->\n<div id=oCont style=\"display:none;position:absolute;\">"},
-            // styled look: one entry
-            {
-                IDS_STYLED_ENTRY,
-                "<div title=\"%s\" name=\"%s\" onclick=\"popshow(%i, this.name);\" onmouseover=\"this.style.backgroundColor = '%s'; \" onmouseout=\"this.style.backgroundColor = '%s';\" style=\"border:%s %s %s;\">%s</div>\n"},
-            // styled look: closes frame and container
-            {IDS_STYLED_CLOSE, "</div>\n</div>\n"},
-            // styled look: frame with scroll-bar colours
-            {IDS_STYLED_FRAME,
-             "\n<div style=\"overflow-x:hidden;overflow-y:auto;width:%s;height:%s;cursor:hand;background-color:%s;color:%s;font:%s %spx %s;border:%s %s %s;scrollbar-arrow-color:%s;scrollbar-highlight-color:%s;scrollbar-3dlight-color:%s;scrollbar-shadow-color:%s;\">\n"},
-            // styled look: page text, end
-            {IDS_STYLED_TAIL, "Right-click on the body.\n</BODY>\n</HTML>"},
-            {IDS_SELECT_MENU, "Please make sure that Menu is selected."},
-            // styled look: frame without scroll-bar colours
-            {IDS_STYLED_FRAME_PLAIN,
-             "\n<div style=\"overflow-x:hidden;overflow-y:visible;width:%s;height:%s;cursor:hand;background-color:%s;color:%s;font:%s %spx %s;border:%s %s %s;\">\n"},
-            // colour swatch page
-            {IDS_SWATCH_PAGE,
-             "<HTML>\n<BODY bgcolor=\"%s\" style=\"overflow:hidden;border:0;\" oncontextmenu=\"return false;\">\n</BODY>\n</HTML>"},
-            {IDS_WRITE_FAILED, "The page could not be written.\n\nFile: %s\nReason: %s"},
-            {IDS_INSTALL_HINT,
-             "Menulark writes its pages into its own program folder, and that folder is not writable. Install Menulark into a folder of your own, for example with \"make install\", which puts it into ~/.local/lib/menulark/."},
-            {IDS_HELP_MISSING, "The help file was not found:\n%s"},
-            {IDS_SELECTED_ITEM, "Selected item:"},
-            {IDS_COLUMN_TITLE, "Title"},
-            {IDS_COLUMN_URL, "URL"},
-            {IDS_COLUMN_EXPLANATION, "Explanation"},
-            {IDS_INSTALL_HINT_WINDOWS,
-             "Menulark writes its pages into its own program folder, and that folder is not writable. Install Menulark into a folder of your own, for example with its setup program, which puts it into AppData\\Local\\Programs\\Menulark in your user folder."},
-            {IDS_OPEN_MENU, "&Open menu..."},
-            {IDS_SAVE_MENU, "&Save menu"},
-            {IDS_SAVE_MENU_AS, "Save menu &as..."},
-            {IDS_SAVE_PAGE_AS, "Save &page as..."},
-            {IDS_EDIT_ENTRY, "&Edit entry..."},
-            {IDS_MOVE_ENTRY_UP, "Move entry &up"},
-            {IDS_MOVE_ENTRY_DOWN, "Move entry &down"},
-            {IDS_MENU_FILE_TYPES, "Menu files (*.menu.json)|*.menu.json|JSON files (*.json)|*.json|All files|*"},
-            {IDS_PAGE_FILE_TYPES, "Web pages (*.htm;*.html)|*.htm;*.html|All files|*"},
-            {IDS_OPEN_FAILED, "The menu file could not be opened.\n\nFile: %s\nReason: %s"},
-            {IDS_SAVE_FAILED, "The menu file could not be saved.\n\nFile: %s\nReason: %s"},
-            {IDS_SAVE_CHANGES, "The menu has changes that are not saved in a menu file. Save them?"},
-            {IDS_SAVE_BUTTON, "&Save"},
-            {IDS_DONT_SAVE_BUTTON, "Do&n't save"},
-            {IDS_CANCEL_BUTTON, "Cancel"},
-            {IDS_OPEN_MENU_TITLE, "Open menu"},
-            {IDS_SAVE_MENU_TITLE, "Save menu"},
-            {IDS_SAVE_PAGE_TITLE, "Save page"},
-            {IDS_LOW_CONTRAST_BACKGROUND,
-             "The font colour %s on the background colour %s has a contrast of only %s:1; text needs at least 4.5:1."},
-            {IDS_LOW_CONTRAST_HIGHLIGHT,
-             "The font colour %s on the highlight colour %s has a contrast of only %s:1; text needs at least 4.5:1."},
-            {IDS_COPY_PAGE_CODE, "Copy &page code"},
+constexpr StringEntry kStrings[] = {
+    {IDS_ABOUTBOX, "&About Menulark..."},
+    {IDS_FILL_ALL_BOXES, "Please make sure that all text boxes are filled out."},
+    // simple look: head, script, hidden container and its scrolling frame
+    {IDS_SIMPLE_HEAD,
+     "<HTML>\n<HEAD>\n<SCRIPT language=\"Javascript\">\nvar popm =  window.createPopup();\nfunction popshow()\n{\nvar oSc = window.event.srcElement;\n\tvar leftposi = event.offsetY;\n\tvar topposi = event.offsetX+15;\n\tpopm.document.body.innerHTML = oCont.innerHTML; \n\tpopm.show(topposi, leftposi, 210, %i, oSc);\n}\nfunction navi(url)\n{\n\tlocation.href = url;\n}\n</SCRIPT>\n<STYLE>\n#oCont{display:none;}\n</STYLE>\n</HEAD>\n<BODY oncontextmenu=\"popshow(); return false\">\n<div id=oCont  style=\"position:absolute;\">\n<div style=\"height:76;overflow-x:hidden;overflow:auto;cursor:hand;background-color:lightsteelblue;color:darkblue;font:600 14px MS Sans Serif;border:0.05cm groove lightsteelblue;\">"},
+    // simple look: one entry (explanation, url, title); no line end
+    {IDS_SIMPLE_ENTRY,
+     "<div title=\"%s\" name=\"%s\" onclick=\"parent.navi(this.name);\" onmouseover=\"this.style.backgroundColor = 'red';\" onmouseout=\"this.style.backgroundColor = 'lightsteelblue';\" style=\"border:0.03cm outset steelblue;\">%s</div>"},
+    // simple look: closes frame and container, page text, end
+    {IDS_SIMPLE_TAIL,
+     "</div>\n</div>\nRight-click on the body.\n</BODY>\n</HTML>"},
+    {IDS_ADD_ITEMS_FIRST, "Please add the items first."},
+    // styled look: head, script, opens the hidden container
+    {IDS_STYLED_HEAD,
+     "<HTML>\n<HEAD>\n<SCRIPT language=\"Javascript\">\nfunction popshow(i, url)\n{\n\tswitch (i)\n\t{\n\tcase 1: \n\t\tvar topposi = event.y;\n\t\tvar leftposi = event.x+15;\n\t\toCont.style.posLeft =leftposi;\n\t\toCont.style.posTop = topposi;\n\t\toCont.style.display = \"\";\n\t\tbreak;\n\tcase 2: \n\t\tif (url != \"\")\n\t\t{\n\t\t\tlocation.href = url;\n\t\t}\n\t\tbreak;\n\tdefault:\n\t\tbreak;\n\t}\n}\nfunction checkOBJ()\n{\n\tvar so = event.srcElement.tagName;\n\tif (so == \"BODY\")\n\t{\n\t\toCont.style.display='none';\n\t}\n}\n</SCRIPT>\n</HEAD>\n<BODY oncontextmenu=\"popshow(1, ''); return false\" onclick=\"checkOBJ();\">\n<!--Menus-->\n<div id=oCont style=\"display:none;position:absolute;\">"},
+    // styled look: one entry
+    {IDS_STYLED_ENTRY,
+     "<div title=\"%s\" name=\"%s\" onclick=\"popshow(%i, this.name);\" onmouseover=\"this.style.backgroundColor = '%s'; \" onmouseout=\"this.style.backgroundColor = '%s';\" style=\"border:%s %s %s;\">%s</div>\n"},
+    // styled look: closes frame and container
+    {IDS_STYLED_CLOSE,
+     "</div>\n</div>\n"},
+    // styled look: frame with scroll-bar colours
+    {IDS_STYLED_FRAME,
+     "\n<div style=\"overflow-x:hidden;overflow-y:auto;width:%s;height:%s;cursor:hand;background-color:%s;color:%s;font:%s %spx %s;border:%s %s %s;scrollbar-arrow-color:%s;scrollbar-highlight-color:%s;scrollbar-3dlight-color:%s;scrollbar-shadow-color:%s;\">\n"},
+    // styled look: page text, end
+    {IDS_STYLED_TAIL,
+     "Right-click on the body.\n</BODY>\n</HTML>"},
+    {IDS_SELECT_MENU, "Please make sure that Menu is selected."},
+    // styled look: frame without scroll-bar colours
+    {IDS_STYLED_FRAME_PLAIN,
+     "\n<div style=\"overflow-x:hidden;overflow-y:visible;width:%s;height:%s;cursor:hand;background-color:%s;color:%s;font:%s %spx %s;border:%s %s %s;\">\n"},
+    // colour swatch page
+    {IDS_SWATCH_PAGE,
+     "<HTML>\n<BODY bgcolor=\"%s\" style=\"overflow:hidden;border:0;\" oncontextmenu=\"return false;\">\n</BODY>\n</HTML>"},
+    {IDS_WRITE_FAILED, "The page could not be written.\n\nFile: %s\nReason: %s"},
+    {IDS_INSTALL_HINT, "Menulark writes its pages into its own program folder, and that folder is not writable. Install Menulark into a folder of your own, for example with \"make install\", which puts it into ~/.local/lib/menulark/."},
+    {IDS_HELP_MISSING, "The help file was not found:\n%s"},
+    {IDS_SELECTED_ITEM, "Selected item:"},
+    {IDS_COLUMN_TITLE, "Title"},
+    {IDS_COLUMN_URL, "URL"},
+    {IDS_COLUMN_EXPLANATION, "Explanation"},
+    {IDS_INSTALL_HINT_WINDOWS, "Menulark writes its pages into its own program folder, and that folder is not writable. Install Menulark into a folder of your own, for example with its setup program, which puts it into AppData\\Local\\Programs\\Menulark in your user folder."},
+    {IDS_OPEN_MENU, "&Open menu..."},
+    {IDS_SAVE_MENU, "&Save menu"},
+    {IDS_SAVE_MENU_AS, "Save menu &as..."},
+    {IDS_SAVE_PAGE_AS, "Save &page as..."},
+    {IDS_EDIT_ENTRY, "&Edit entry..."},
+    {IDS_MOVE_ENTRY_UP, "Move entry &up"},
+    {IDS_MOVE_ENTRY_DOWN, "Move entry &down"},
+    {IDS_MENU_FILE_TYPES, "Menu files (*.menu.json)|*.menu.json|JSON files (*.json)|*.json|All files|*"},
+    {IDS_PAGE_FILE_TYPES, "Web pages (*.htm;*.html)|*.htm;*.html|All files|*"},
+    {IDS_OPEN_FAILED, "The menu file could not be opened.\n\nFile: %s\nReason: %s"},
+    {IDS_SAVE_FAILED, "The menu file could not be saved.\n\nFile: %s\nReason: %s"},
+    {IDS_SAVE_CHANGES, "The menu has changes that are not saved in a menu file. Save them?"},
+    {IDS_SAVE_BUTTON, "&Save"},
+    {IDS_DONT_SAVE_BUTTON, "Do&n't save"},
+    {IDS_CANCEL_BUTTON, "Cancel"},
+    {IDS_OPEN_MENU_TITLE, "Open menu"},
+    {IDS_SAVE_MENU_TITLE, "Save menu"},
+    {IDS_SAVE_PAGE_TITLE, "Save page"},
+    {IDS_LOW_CONTRAST_BACKGROUND, "The font colour %s on the background colour %s has a contrast of only %s:1; text needs at least 4.5:1."},
+    {IDS_LOW_CONTRAST_HIGHLIGHT, "The font colour %s on the highlight colour %s has a contrast of only %s:1; text needs at least 4.5:1."},
+    {IDS_COPY_PAGE_CODE, "Copy &page code"},
 };
 
 constexpr int kIds[] = {
-    IDS_ABOUTBOX,           IDS_FILL_ALL_BOXES, IDS_SIMPLE_HEAD,        IDS_SIMPLE_ENTRY, IDS_SIMPLE_TAIL,
-    IDS_ADD_ITEMS_FIRST,    IDS_STYLED_HEAD,    IDS_STYLED_ENTRY,       IDS_STYLED_CLOSE, IDS_STYLED_FRAME,
-    IDS_STYLED_TAIL,        IDS_SELECT_MENU,    IDS_STYLED_FRAME_PLAIN, IDS_SWATCH_PAGE,  IDS_WRITE_FAILED,
-    IDS_INSTALL_HINT,       IDS_HELP_MISSING,   IDS_SELECTED_ITEM,      IDS_COLUMN_TITLE, IDS_COLUMN_URL,
-    IDS_COLUMN_EXPLANATION, IDS_INSTALL_HINT_WINDOWS, IDS_OPEN_MENU,      IDS_SAVE_MENU,          IDS_SAVE_MENU_AS, IDS_SAVE_PAGE_AS,
-    IDS_EDIT_ENTRY,         IDS_MOVE_ENTRY_UP,  IDS_MOVE_ENTRY_DOWN,    IDS_MENU_FILE_TYPES, IDS_PAGE_FILE_TYPES,
-    IDS_OPEN_FAILED,        IDS_SAVE_FAILED,    IDS_SAVE_CHANGES,       IDS_SAVE_BUTTON,  IDS_DONT_SAVE_BUTTON,
-    IDS_CANCEL_BUTTON,      IDS_OPEN_MENU_TITLE, IDS_SAVE_MENU_TITLE,   IDS_SAVE_PAGE_TITLE,
+    IDS_ABOUTBOX, IDS_FILL_ALL_BOXES, IDS_SIMPLE_HEAD, IDS_SIMPLE_ENTRY, IDS_SIMPLE_TAIL,
+    IDS_ADD_ITEMS_FIRST, IDS_STYLED_HEAD, IDS_STYLED_ENTRY, IDS_STYLED_CLOSE, IDS_STYLED_FRAME,
+    IDS_STYLED_TAIL, IDS_SELECT_MENU, IDS_STYLED_FRAME_PLAIN, IDS_SWATCH_PAGE, IDS_WRITE_FAILED,
+    IDS_INSTALL_HINT, IDS_HELP_MISSING, IDS_SELECTED_ITEM, IDS_COLUMN_TITLE, IDS_COLUMN_URL,
+    IDS_COLUMN_EXPLANATION, IDS_INSTALL_HINT_WINDOWS, IDS_OPEN_MENU, IDS_SAVE_MENU, IDS_SAVE_MENU_AS, IDS_SAVE_PAGE_AS,
+    IDS_EDIT_ENTRY, IDS_MOVE_ENTRY_UP, IDS_MOVE_ENTRY_DOWN, IDS_MENU_FILE_TYPES, IDS_PAGE_FILE_TYPES,
+    IDS_OPEN_FAILED, IDS_SAVE_FAILED, IDS_SAVE_CHANGES, IDS_SAVE_BUTTON, IDS_DONT_SAVE_BUTTON,
+    IDS_CANCEL_BUTTON, IDS_OPEN_MENU_TITLE, IDS_SAVE_MENU_TITLE, IDS_SAVE_PAGE_TITLE,
     IDS_LOW_CONTRAST_BACKGROUND, IDS_LOW_CONTRAST_HIGHLIGHT, IDS_COPY_PAGE_CODE,
 };
 

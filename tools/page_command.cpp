@@ -333,14 +333,13 @@ int RunCommandSteps(const std::vector<std::string>& args, std::istream& in, Comm
         err << "menulark-page: " << StringTableText(IDS_ADD_ITEMS_FIRST) << "\n";
         return kStatusUsage;
     }
+    PageRequest request{menu.entries, menu.style, menu.flavor, chosen.outputPath, chosen.open, chosen.page};
+    request.modernPage.label = menu.modernLabel;
+    request.modernPage.lang = menu.modernLanguage;
     // Colours that are hard to read do not stop the page: the author decides.
-    if (menu.flavor == PageFlavor::Modern && menu.style.styledMode)
-        for (const LowContrast& problem : FindLowContrast(menu.style))
+    if (request.flavor == PageFlavor::Modern && PageModeOf(request.style) == PageMode::Styled)
+        for (const LowContrast& problem : FindLowContrast(request.style))
             err << "menulark-page: warning: " << LowContrastMessage(problem) << "\n";
-    PageRequest request{menu.entries, menu.style, menu.flavor, chosen.outputPath, chosen.open};
-    request.modern = chosen.page;
-    request.modern.label = menu.modernLabel;
-    request.modern.lang = menu.modernLanguage;
     CreateResult result = CreatePage(request, desktop);
     return result.outcome == CreateOutcome::Opened ? kStatusOk : kStatusWriteFailed;
 }

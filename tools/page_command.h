@@ -12,7 +12,6 @@
 #include "page/menu_file.h"
 #include "page/menu_item_list.h"
 #include "page/modern_page.h"
-#include "page/page_generator.h"
 #include "page/style_settings.h"
 
 namespace menulark {

@@ -656,7 +656,7 @@ TEST(ModernPageCommandTest, ColoursBelowFourAndAHalfWarnButTheModernPageIsWritte
         std::vector<std::string> args = c.flavour;
         args.insert(args.end(), c.style.begin(), c.style.end());
         args.insert(args.end(), {"-o", dir / "page.htm"});
-        CommandDesktop desktop(out, err);  // no --open: nothing is opened
+        CommandDesktop desktop(out, err);
         ASSERT_EQ(RunPageCommand(args, in, desktop), kStatusOk);
         EXPECT_FALSE(ReadBytes(dir / "page.htm").empty());
         EXPECT_EQ(CountOf(err.str(), "menulark-page: warning: The font colour white on the "), c.warnings)

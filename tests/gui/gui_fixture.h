@@ -76,6 +76,18 @@ protected:
         }
     }
 
+    /// Lets the toolkit work until `done` holds, for at most five seconds:
+    /// the window system applies a new window size when it gets to it, later
+    /// still while the web engine starts.
+    template <typename Condition>
+    static bool SettleUntil(Condition done) {
+        for (int i = 0; i < 500 && !done(); ++i) {
+            wxMilliSleep(10);
+            Settle();
+        }
+        return done();
+    }
+
     template <typename T = wxWindow>
     T* Get(int id) {
         auto* control = dynamic_cast<T*>(m_dialog->Control(id));

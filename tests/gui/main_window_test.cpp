@@ -100,12 +100,16 @@ TEST_F(MainWindowTest, AdvancedSettingExpandsAndCollapsesWithoutMovingTheWindow)
     Settle();
     wxPoint corner = m_dialog->GetPosition();
 
+    const wxSize expanded(kFullClientWidth, kFullClientHeight);
+    const wxSize collapsed(kFullClientWidth, kFullClientHeight - kCollapse);
     Toggle(IDC_ADVANCED);
-    EXPECT_EQ(m_dialog->GetClientSize(), wxSize(kFullClientWidth, kFullClientHeight));
+    SettleUntil([&] { return m_dialog->GetClientSize() == expanded; });
+    EXPECT_EQ(m_dialog->GetClientSize(), expanded);
     EXPECT_EQ(m_dialog->GetPosition(), corner);
 
     Toggle(IDC_ADVANCED);
-    EXPECT_EQ(m_dialog->GetClientSize(), wxSize(kFullClientWidth, kFullClientHeight - kCollapse));
+    SettleUntil([&] { return m_dialog->GetClientSize() == collapsed; });
+    EXPECT_EQ(m_dialog->GetClientSize(), collapsed);
     EXPECT_EQ(m_dialog->GetPosition(), corner);
 
     // Collapsing keeps the panel's values.

@@ -108,8 +108,26 @@ opened=$(cat "$work/opened" 2>/dev/null)
 leftovers=$(ls -A "$work/elsewhere")
 [ -z "$leftovers" ] || fail "files appeared in the working directory: $leftovers"
 
-# "&Ok/Cancel" ends the program.
+# "&Ok/Cancel" asks first, since the typed entry was never saved in a menu
+# file; "Don't save" then ends the program.
 xdotool key alt+o
+question=""
+for _ in $(seq 100); do
+  question=$(xdotool search --onlyvisible --name '^menulark$' 2>/dev/null | head -1)
+  [ -n "$question" ] && break
+  sleep 0.1
+done
+[ -n "$question" ] || fail "Alt+O with an unsaved entry did not ask whether to save"
+# Without a window manager the question may take the focus a moment later.
+for _ in $(seq 5); do
+  xdotool windowfocus --sync "$question" 2>/dev/null || true
+  sleep 0.3
+  xdotool key alt+n
+  for _ in $(seq 10); do
+    kill -0 "$program_pid" 2>/dev/null || break 2
+    sleep 0.1
+  done
+done
 for _ in $(seq 100); do
   kill -0 "$program_pid" 2>/dev/null || break
   sleep 0.1
