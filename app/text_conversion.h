@@ -19,15 +19,26 @@ inline wxString FromCoreText(std::string_view text) {
     return wxString::FromUTF8(text.data(), text.size());
 }
 
-/// A file name from the toolkit as the system's bytes.
+// File names in the core are the system's bytes on POSIX systems and UTF-8
+// on Windows, whose file calls in page/ widen them again.
+
+/// A file name from the toolkit as the core holds it.
 inline std::string PathBytes(const wxString& path) {
+#ifdef __WINDOWS__
+    return ToCoreText(path);
+#else
     const wxScopedCharBuffer bytes = path.fn_str();
     return std::string(bytes.data(), bytes.length());
+#endif
 }
 
-/// A file name's bytes for the toolkit to show or hand on.
+/// A file name of the core's for the toolkit to show or hand on.
 inline wxString PathText(const std::string& path) {
+#ifdef __WINDOWS__
+    return FromCoreText(path);
+#else
     return wxString(path.c_str(), *wxConvFileName, path.size());
+#endif
 }
 
 }  // namespace menulark

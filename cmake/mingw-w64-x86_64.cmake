@@ -6,7 +6,10 @@ set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
 set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+# The libraries built for Windows (wxWidgets, GoogleTest, the JSON headers)
+# live outside the MinGW root; build-windows names them in
+# MENULARK_CROSS_PREFIXES (';'-separated) so that finds may look inside them.
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 $ENV{MENULARK_CROSS_PREFIXES})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
