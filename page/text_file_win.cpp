@@ -129,6 +129,11 @@ WriteResult WriteTextFile(const std::string& path, std::string_view text) {
     HANDLE file = CreateTemporary(DirectoryOf(target), temporary, error);
     if (file == INVALID_HANDLE_VALUE) return Failure(error);
     bool ok = WriteTranslated(file, text, error);
+    // On disk before it takes the page's name, as on POSIX systems.
+    if (ok && !FlushFileBuffers(file)) {
+        ok = false;
+        error = GetLastError();
+    }
     if (!CloseHandle(file) && ok) {
         ok = false;
         error = GetLastError();

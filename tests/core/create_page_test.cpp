@@ -67,7 +67,7 @@ TEST(CreatePageTest, WritesPopupHtmInTheBaseDirectoryAndOpensExactlyThatPath) {
         EXPECT_EQ(result.outcome, CreateOutcome::Opened);
         EXPECT_EQ(result.path, path);
         EXPECT_TRUE(desktop.messages.empty());
-        EXPECT_EQ(desktop.opened, (std::vector<std::string>{path}));
+        EXPECT_EQ(desktop.opened, (std::vector<std::string>{testing_support::NativePath(path)}));
         EXPECT_EQ(dir.Entries(), (std::set<std::string>{"Popup.htm"}));
         EXPECT_EQ(ReadBytes(path), expected::Page(c.page));
         EXPECT_EQ(items.RowCount(), 2);

@@ -65,6 +65,12 @@ private:
     std::string m_path;
 };
 
+/// `path` with the system's own separators ('\\' on Windows), as the
+/// absolute path handed to the opener has them.
+inline std::string NativePath(const std::string& path) {
+    return std::filesystem::path(path).make_preferred().string();
+}
+
 inline std::string ReadBytes(const std::string& path) {
     std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
     if (!in) throw std::runtime_error("cannot read " + path);
