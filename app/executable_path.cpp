@@ -12,7 +12,8 @@ namespace menulark {
 
 std::string ExecutablePath() {
 #ifdef __WXMSW__
-    return std::string(wxStandardPaths::Get().GetExecutablePath().mb_str(wxConvLibc));
+    // UTF-8, as all text in the core (the ANSI code page cannot name every folder).
+    return std::string(wxStandardPaths::Get().GetExecutablePath().utf8_str());
 #else
     // The system's own bytes for the path: a round trip through wxString
     // depends on the locale and turns non-ASCII folder names into other

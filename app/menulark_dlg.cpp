@@ -14,6 +14,9 @@
 #include <wx/odcombo.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#ifdef __WXMSW__
+#include <wx/msw/wrapwin.h>  // WM_SYSCOMMAND
+#endif
 
 #include <filesystem>
 #include <system_error>

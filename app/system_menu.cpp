@@ -1,6 +1,9 @@
 #include "app/system_menu.h"
 
 #include <wx/toplevel.h>
+#ifdef __WXMSW__
+#include <wx/msw/wrapwin.h>
+#endif
 
 namespace menulark {
 

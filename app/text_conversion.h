@@ -1,6 +1,7 @@
 #pragma once
-// Text between the controls and the core: UTF-8 bytes on Linux and macOS
-// whatever the locale; the ANSI code page on Windows.
+// Text between the controls and the core: the core holds UTF-8 bytes on
+// every platform, whatever the locale or the Windows code page, so pages
+// and paths come out the same everywhere.
 
 #include <wx/string.h>
 
@@ -10,31 +11,34 @@
 namespace menulark {
 
 inline std::string ToCoreText(const wxString& text) {
-#ifdef __WXMSW__
-    return std::string(text.mb_str(wxConvLibc));
-#else
     const wxScopedCharBuffer utf8 = text.utf8_str();
     return std::string(utf8.data(), utf8.length());
-#endif
 }
 
 inline wxString FromCoreText(std::string_view text) {
-#ifdef __WXMSW__
-    return wxString(text.data(), wxConvLibc, text.size());
-#else
     return wxString::FromUTF8(text.data(), text.size());
+}
+
+// File names in the core are the system's bytes on POSIX systems and UTF-8
+// on Windows, whose file calls in page/ widen them again.
+
+/// A file name from the toolkit as the core holds it.
+inline std::string PathBytes(const wxString& path) {
+#ifdef __WINDOWS__
+    return ToCoreText(path);
+#else
+    const wxScopedCharBuffer bytes = path.fn_str();
+    return std::string(bytes.data(), bytes.length());
 #endif
 }
 
-/// A file name from the toolkit as the system's bytes.
-inline std::string PathBytes(const wxString& path) {
-    const wxScopedCharBuffer bytes = path.fn_str();
-    return std::string(bytes.data(), bytes.length());
-}
-
-/// A file name's bytes for the toolkit to show or hand on.
+/// A file name of the core's for the toolkit to show or hand on.
 inline wxString PathText(const std::string& path) {
+#ifdef __WINDOWS__
+    return FromCoreText(path);
+#else
     return wxString(path.c_str(), *wxConvFileName, path.size());
+#endif
 }
 
 }  // namespace menulark

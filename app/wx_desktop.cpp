@@ -9,6 +9,7 @@
 
 #include "app/text_conversion.h"
 #include "page/absolute_path.h"
+#include "page/default_program.h"
 
 namespace menulark {
 
@@ -32,6 +33,9 @@ bool WxDesktop::OpenWithDefaultProgram(const std::string& path) {
         return false;
     }
     return true;
+#elif defined(__WXMSW__)
+    // The shell's "open" verb, with the path in wide characters.
+    return ::menulark::OpenWithDefaultProgram(absolute);
 #else
     return wxLaunchDefaultApplication(FromCoreText(absolute));
 #endif

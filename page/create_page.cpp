@@ -16,6 +16,13 @@ bool IsFolderNotWritable(int error) {
     return error == EACCES || error == EPERM || error == EROFS;
 }
 
+// Where a user's own programs go differs by platform, and so does the hint.
+#ifdef _WIN32
+constexpr StringId kInstallHint = IDS_INSTALL_HINT_WINDOWS;
+#else
+constexpr StringId kInstallHint = IDS_INSTALL_HINT;
+#endif
+
 }  // namespace
 
 void Desktop::ReportNoItems() {
@@ -24,7 +31,7 @@ void Desktop::ReportNoItems() {
 
 void Desktop::ReportWriteFailed(const std::string& path, const WriteResult& written) {
     std::string message = WriteFailedMessage(path, written.reason);
-    if (IsFolderNotWritable(written.error)) message += "\n\n" + std::string(StringTableText(IDS_INSTALL_HINT));
+    if (IsFolderNotWritable(written.error)) message += "\n\n" + std::string(StringTableText(kInstallHint));
     ShowMessage(message);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The platform's "open with the default program" service, for callers
-// without a window toolkit (menulark-page).
+// without a window toolkit (menulark-page) and for the window on Windows.
 
 #include <string>
 

@@ -1,3 +1,4 @@
+// The freedesktop opener: xdg-open hands the file over and returns.
 #include "page/default_program.h"
 
 #include <spawn.h>

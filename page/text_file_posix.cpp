@@ -1,5 +1,5 @@
-// POSIX implementation of the whole-file replacement. A Windows port would
-// use ReplaceFileW / MoveFileExW here; nothing else in the core touches files.
+// POSIX implementation of the whole-file replacement (text_file_win.cpp is
+// the Windows one); nothing else in the core touches files.
 #include <fcntl.h>
 #include <limits.h>
 #include <signal.h>
@@ -13,6 +13,7 @@
 #include <mutex>
 #include <vector>
 
+#include "page/line_feeds.h"
 #include "page/text_file.h"
 
 namespace menulark {
@@ -66,23 +67,6 @@ bool WriteAll(int fd, const char* data, size_t size, int& error) {
         size -= static_cast<size_t>(n);
     }
     return true;
-}
-
-// Copies text[0, size) into out with every line feed as CR LF; out must have
-// room for twice the size. Returns the end of what was written.
-char* TranslateLineFeeds(const char* text, size_t size, char* out) {
-    const char* end = text + size;
-    while (text != end) {
-        const char* lf = static_cast<const char*>(std::memchr(text, '\n', static_cast<size_t>(end - text)));
-        const char* runEnd = lf ? lf : end;
-        std::memcpy(out, text, static_cast<size_t>(runEnd - text));
-        out += runEnd - text;
-        if (!lf) break;
-        *out++ = '\r';
-        *out++ = '\n';
-        text = lf + 1;
-    }
-    return out;
 }
 
 // Translates and writes chunk by chunk, so memory stays small for any size.
@@ -167,12 +151,6 @@ private:
 std::mutex g_writeMutex;
 
 }  // namespace
-
-std::string WithCrLf(std::string_view text) {
-    std::string out(text.size() + static_cast<size_t>(std::count(text.begin(), text.end(), '\n')), '\0');
-    TranslateLineFeeds(text.data(), text.size(), out.data());
-    return out;
-}
 
 WriteResult WriteTextFile(const std::string& path, std::string_view text) {
     std::string target;

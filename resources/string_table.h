@@ -30,6 +30,7 @@ enum StringId : int {
     IDS_COLUMN_TITLE = 204,
     IDS_COLUMN_URL = 205,
     IDS_COLUMN_EXPLANATION = 206,
+    IDS_INSTALL_HINT_WINDOWS = 207,  // IDS_INSTALL_HINT as Windows puts it
 
     // Menu files, editing and moving entries, saving the page elsewhere.
     IDS_OPEN_MENU = 210,         // window menu

@@ -2,6 +2,7 @@
 
 #include <wx/dcclient.h>
 #include <wx/filesys.h>
+#include <wx/log.h>
 #include <wx/sizer.h>
 #include <wx/webview.h>
 
@@ -23,8 +24,17 @@ bool CWebBrowser2::EnsureWebView() {
     if (!m_webViewAvailable) return false;
 #if wxUSE_WEBVIEW
     if (wxWebView::IsBackendAvailable(wxWebViewBackendDefault)) {
+        // Some back ends (Internet Explorer's) hand back a view even when no
+        // browser control could be made, after logging an error that would
+        // pop up a box; the box is held back and the view is trusted only
+        // with a real control behind it.
+        wxLogNull quiet;
         m_webView = wxWebView::New(this, wxID_ANY, wxWebViewDefaultURLStr, wxPoint(0, 0), GetClientSize(),
                                    wxWebViewBackendDefault, wxBORDER_NONE);
+        if (m_webView && !m_webView->GetNativeBackend()) {
+            m_webView->Destroy();
+            m_webView = nullptr;
+        }
     }
 #endif
     if (!m_webView) {

@@ -1,6 +1,6 @@
 #include "tools/page_command.h"
 
-#include <unistd.h>
+#include <unistd.h>  // STDIN_FILENO
 
 #include <algorithm>
 #include <cctype>

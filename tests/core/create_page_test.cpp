@@ -1,14 +1,15 @@
 #include "page/create_page.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "tests/core/expected_pages.h"
 #include "tests/core/recording_desktop.h"
+#include "tests/core/system_text.h"
 #include "tests/core/temp_dir.h"
 
 namespace menulark {
@@ -66,7 +67,7 @@ TEST(CreatePageTest, WritesPopupHtmInTheBaseDirectoryAndOpensExactlyThatPath) {
         EXPECT_EQ(result.outcome, CreateOutcome::Opened);
         EXPECT_EQ(result.path, path);
         EXPECT_TRUE(desktop.messages.empty());
-        EXPECT_EQ(desktop.opened, (std::vector<std::string>{path}));
+        EXPECT_EQ(desktop.opened, (std::vector<std::string>{testing_support::NativePath(path)}));
         EXPECT_EQ(dir.Entries(), (std::set<std::string>{"Popup.htm"}));
         EXPECT_EQ(ReadBytes(path), expected::Page(c.page));
         EXPECT_EQ(items.RowCount(), 2);
@@ -86,9 +87,10 @@ TEST(CreatePageTest, ReplacesAnEarlierLongerPage) {
 TEST(CreatePageTest, WriteFailureShowsOneMessageWithFileAndReasonAndOpensNothing) {
     TempDir dir;
     WriteBytes(dir / "not-a-dir", "");
-    ASSERT_EQ(mkdir((dir / "locked").c_str(), 0755), 0);
+    ASSERT_TRUE(std::filesystem::create_directory(dir / "locked"));
     WriteBytes(dir / "locked/Popup.htm", "old page");
-    ASSERT_EQ(chmod((dir / "locked/Popup.htm").c_str(), 0444), 0);
+    std::filesystem::permissions(dir / "locked/Popup.htm", std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                               std::filesystem::perms::others_read);
 
     struct Case {
         const char* what;
@@ -96,8 +98,8 @@ TEST(CreatePageTest, WriteFailureShowsOneMessageWithFileAndReasonAndOpensNothing
         std::string reasonPart;  // empty: any reason
     };
     const Case cases[] = {
-        {"missing directory", dir / "missing/", std::strerror(ENOENT)},
-        {"base is a regular file", dir / "not-a-dir/", std::strerror(ENOTDIR)},
+        {"missing directory", dir / "missing/", testing_support::SystemText(ENOENT)},
+        {"base is a regular file", dir / "not-a-dir/", testing_support::SystemText(ENOTDIR)},
         {"read-only page", dir / "locked/", ""},
     };
     for (const Case& c : cases) {

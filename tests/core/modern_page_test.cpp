@@ -561,7 +561,7 @@ TEST(ModernPageTest, CreatePageWritesTheFlavorAskedForAndTheClassicPageByDefault
                 EXPECT_EQ(bytes, OnDisk(BuildModernPage(items, mode, style)));
                 EXPECT_EQ(bytes.rfind("<!DOCTYPE html>\r\n<html", 0), 0u);
             }
-            EXPECT_EQ(desktop.opened, std::vector<std::string>{dir / "Popup.htm"});
+            EXPECT_EQ(desktop.opened, std::vector<std::string>{testing_support::NativePath(dir / "Popup.htm")});
         }
     }
 }

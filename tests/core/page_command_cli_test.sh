@@ -32,8 +32,15 @@ expect_status() { [[ $status == "$1" ]] || fail "$2: exit status $status, expect
 expect_out() { [[ $out == "$1" ]] || fail "$2: stdout '$out', expected '$1'"; }
 expect_err() { [[ $err == "$1" ]] || fail "$2: stderr '$err', expected '$1'"; }
 expect_err_has() { [[ $err == *"$1"* ]] || fail "$2: stderr '$err' lacks '$1'"; }
-# reason_for COMMAND...: the system's text that ends COMMAND's error message.
+# Windows words its reasons itself (FormatMessageW or the C runtime), and
+# they differ between Windows versions and Wine: there only the start of such
+# a message is checked here; core_tests checks the texts exactly.
+on_windows=${MENULARK_PAGE_ON_WINDOWS:-}
+
+# reason_for COMMAND...: the system's text that ends COMMAND's error message
+# (nothing on Windows).
 reason_for() {
+  [ -n "$on_windows" ] && return 0
   local message
   message=$("$@" 2>&1 >/dev/null)
   printf '%s' "${message##*: }"
@@ -186,7 +193,11 @@ check_refused "I/O error while reading" \
 "$MENULARK_PAGE" -o "$work/new.htm" <"$work/cwd" >"$work/stdout" 2>"$work/stderr"
 status=$? err=$(<"$work/stderr")
 expect_status 2 "directory as standard input"
-expect_err "menulark-page: cannot read standard input: $(reason_for cat "$work/cwd")" "directory as standard input"
+if [ -n "$on_windows" ]; then
+  expect_err_has "menulark-page: cannot read standard input: " "directory as standard input"
+else
+  expect_err "menulark-page: cannot read standard input: $(reason_for cat "$work/cwd")" "directory as standard input"
+fi
 
 # --- standard output that cannot be written: exit 1, the page is written
 if [[ -c /dev/full ]]; then
@@ -198,7 +209,11 @@ if [[ -c /dev/full ]]; then
     "$MENULARK_PAGE" $args <"$work/stdin" >/dev/full 2>"$work/stderr"
     status=$? err=$(<"$work/stderr")
     expect_status 1 "full standard output ($args)"
-    expect_err "menulark-page: cannot write to standard output: $full_reason" "full standard output ($args)"
+    if [ -n "$on_windows" ]; then
+      expect_err_has "menulark-page: cannot write to standard output" "full standard output ($args)"
+    else
+      expect_err "menulark-page: cannot write to standard output: $full_reason" "full standard output ($args)"
+    fi
   done
   expect_golden "$work/full.htm" simple "page written although standard output was full"
 fi
@@ -207,7 +222,12 @@ fi
 input=$items
 run -o "$work/missing/page.htm"
 expect_status 1 "missing directory"
-expect_err "menulark-page: cannot write $work/missing/page.htm: No such file or directory" "missing directory"
+if [ -n "$on_windows" ]; then
+  [[ $err == "menulark-page: cannot write $work/missing/page.htm: "?* && $err != *$'\r'* ]] ||
+    fail "missing directory: stderr '$err'"
+else
+  expect_err "menulark-page: cannot write $work/missing/page.htm: No such file or directory" "missing directory"
+fi
 expect_out "" "missing directory"
 
 printf 'old' >"$work/locked.htm"

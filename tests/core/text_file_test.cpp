@@ -1,12 +1,9 @@
 #include "page/text_file.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 
 #include "tests/core/expected_pages.h"
@@ -15,7 +12,6 @@
 namespace menulark {
 namespace {
 
-using testing_support::ModeBits;
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
@@ -97,20 +93,23 @@ TEST(WriteTextFileTest, ReadOnlyTargetStaysUnchanged) {
     TempDir dir;
     const std::string path = dir / "Popup.htm";
     WriteBytes(path, "old page\r\n");
-    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    namespace fs = std::filesystem;
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const fs::perms before = fs::status(path).permissions();
+    ASSERT_EQ(before & fs::perms::owner_write, fs::perms::none);
 
     WriteResult result = WriteTextFile(path, "new page\n");
     EXPECT_FALSE(result);
     EXPECT_FALSE(result.reason.empty());
     EXPECT_EQ(ReadBytes(path), "old page\r\n");
-    EXPECT_EQ(ModeBits(path), 0444u);
+    EXPECT_EQ(fs::status(path).permissions(), before);
     EXPECT_EQ(dir.Entries(), (std::set<std::string>{"Popup.htm"}));
 }
 
 TEST(WriteTextFileTest, UnusablePlacesFailWithAReason) {
     TempDir dir;
     WriteBytes(dir / "plain-file", "x");
-    ASSERT_EQ(mkdir((dir / "Popup.htm").c_str(), 0755), 0);
+    ASSERT_TRUE(std::filesystem::create_directory(dir / "Popup.htm"));
     struct Case {
         const char* what;
         std::string path;
@@ -130,168 +129,34 @@ TEST(WriteTextFileTest, UnusablePlacesFailWithAReason) {
     EXPECT_EQ(dir.Entries(), (std::set<std::string>{"plain-file", "Popup.htm"}));
 }
 
-// Lowers the limit on file size so that the next write fails part-way, as on a
-// full disk. SIGXFSZ is ignored so that write() reports EFBIG instead of the
-// process ending. Restore() runs before any assertion writes output.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_savedHandler = signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = m_saved;
-        lowered.rlim_cur = bytes;
-        m_applied = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
-    }
-    ~FileSizeLimit() { Restore(); }
-    bool Applied() const { return m_applied; }
-    void Restore() {
-        if (m_restored) return;
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        signal(SIGXFSZ, m_savedHandler);
-        m_restored = true;
-    }
-
-private:
-    rlimit m_saved{};
-    sighandler_t m_savedHandler = SIG_DFL;
-    bool m_applied = false;
-    bool m_restored = false;
-};
-
-TEST(WriteTextFileTest, WriteFailingPartWayKeepsThePreviousFileWhole) {
-    TempDir dir;
-    const std::string path = dir / "Popup.htm";
-    const std::string previous = "<HTML>\r\nprevious page\r\n</HTML>";
-    WriteBytes(path, previous);
-    const std::string bigPage = std::string(1 << 20, 'x') + "\n</HTML>";
-
-    FileSizeLimit limit(64 * 1024);
-    bool applied = limit.Applied();
-    WriteResult result = WriteTextFile(path, bigPage);
-    limit.Restore();
-
-    ASSERT_TRUE(applied);
-    EXPECT_FALSE(result);
-    EXPECT_FALSE(result.reason.empty());
-    EXPECT_EQ(ReadBytes(path), previous);
-    EXPECT_EQ(dir.Entries(), (std::set<std::string>{"Popup.htm"})) << "no temporary file left behind";
-}
-
-TEST(WriteTextFileTest, WriteFailingPartWayOnANewFileLeavesNothing) {
-    TempDir dir;
-    FileSizeLimit limit(4096);
-    bool applied = limit.Applied();
-    WriteResult result = WriteTextFile(dir / "Popup.htm", std::string(100000, 'y'));
-    limit.Restore();
-
-    ASSERT_TRUE(applied);
-    EXPECT_FALSE(result);
-    EXPECT_TRUE(dir.Entries().empty());
-}
-
-TEST(WriteTextFileTest, SymbolicLinkKeepsPointingAtItsTarget) {
-    TempDir dir;
-    ASSERT_EQ(mkdir((dir / "pages").c_str(), 0755), 0);
-    struct Case {
-        const char* what;
-        std::string linkTarget;  // as stored in the link
-        std::string realFile;    // where the text must land
-        bool targetExists;
-    };
-    const Case cases[] = {
-        {"relative", "real.htm", dir / "real.htm", true},
-        {"into a subdirectory", "pages/inner.htm", dir / "pages/inner.htm", true},
-        {"absolute", dir / "pages/absolute.htm", dir / "pages/absolute.htm", true},
-        {"dangling", "pages/not-yet.htm", dir / "pages/not-yet.htm", false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const std::string link = dir / "Popup.htm";
-        if (c.targetExists) WriteBytes(c.realFile, "old target text");
-        unlink(link.c_str());
-        ASSERT_EQ(symlink(c.linkTarget.c_str(), link.c_str()), 0);
-
-        ASSERT_TRUE(WriteTextFile(link, "new\ntext"));
-
-        struct stat st;
-        ASSERT_EQ(lstat(link.c_str(), &st), 0);
-        EXPECT_TRUE(S_ISLNK(st.st_mode));
-        char stored[4096];
-        ssize_t n = readlink(link.c_str(), stored, sizeof stored);
-        ASSERT_GT(n, 0);
-        EXPECT_EQ(std::string(stored, static_cast<size_t>(n)), c.linkTarget);
-        EXPECT_EQ(ReadBytes(c.realFile), "new\r\ntext");
-    }
-}
-
-TEST(WriteTextFileTest, LinkToALinkIsFollowedToTheEnd) {
-    TempDir dir;
-    WriteBytes(dir / "final.htm", "old");
-    ASSERT_EQ(symlink("final.htm", (dir / "middle.htm").c_str()), 0);
-    ASSERT_EQ(symlink("middle.htm", (dir / "Popup.htm").c_str()), 0);
-    ASSERT_TRUE(WriteTextFile(dir / "Popup.htm", "x\n"));
-    EXPECT_EQ(ReadBytes(dir / "final.htm"), "x\r\n");
-    struct stat st;
-    ASSERT_EQ(lstat((dir / "middle.htm").c_str(), &st), 0);
-    EXPECT_TRUE(S_ISLNK(st.st_mode));
-}
-
-TEST(WriteTextFileTest, LinkLoopFailsInsteadOfHanging) {
-    TempDir dir;
-    ASSERT_EQ(symlink("b.htm", (dir / "a.htm").c_str()), 0);
-    ASSERT_EQ(symlink("a.htm", (dir / "b.htm").c_str()), 0);
-    WriteResult result = WriteTextFile(dir / "a.htm", "x");
-    EXPECT_FALSE(result);
-    EXPECT_FALSE(result.reason.empty());
-}
-
-class UmaskGuard {
-public:
-    explicit UmaskGuard(mode_t mask) : m_saved(umask(mask)) {}
-    ~UmaskGuard() { umask(m_saved); }
-
-private:
-    mode_t m_saved;
-};
-
-TEST(WriteTextFileTest, NewFileGetsReadAndWriteLessTheUmask) {
-    struct Case {
-        mode_t mask;
-        mode_t mode;
-    };
-    for (const Case& c :
-         {Case{022, 0644}, Case{027, 0640}, Case{077, 0600}, Case{0, 0666}, Case{002, 0664}}) {
-        TempDir dir;
-        UmaskGuard guard(c.mask);
-        ASSERT_TRUE(WriteTextFile(dir / "Popup.htm", "x"));
-        EXPECT_EQ(ModeBits(dir / "Popup.htm"), c.mode) << "umask " << std::oct << c.mask;
-    }
-}
-
-TEST(WriteTextFileTest, ReplacedFileKeepsItsModeBits) {
-    for (mode_t mode : {mode_t{0640}, mode_t{0600}, mode_t{0755}, mode_t{0666}, mode_t{0200}}) {
-        TempDir dir;
-        UmaskGuard guard(022);
-        const std::string path = dir / "Popup.htm";
-        WriteBytes(path, "old");
-        ASSERT_EQ(chmod(path.c_str(), mode), 0);
-        ASSERT_TRUE(WriteTextFile(path, "new\n")) << std::oct << mode;
-        EXPECT_EQ(ModeBits(path), mode) << std::oct << mode;
-        ASSERT_EQ(chmod(path.c_str(), 0600), 0);
-        EXPECT_EQ(ReadBytes(path), "new\r\n");
-    }
-}
-
 TEST(WriteTextFileTest, RelativePathInTheWorkingDirectory) {
     TempDir dir;
-    char previous[4096];
-    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
-    ASSERT_EQ(chdir(dir.Path().c_str()), 0);
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
     WriteResult result = WriteTextFile("Popup.htm", "a\nb");
-    ASSERT_EQ(chdir(previous), 0);
+    std::filesystem::current_path(previous);
     ASSERT_TRUE(result) << result.reason;
     EXPECT_EQ(ReadBytes(dir / "Popup.htm"), "a\r\nb");
     EXPECT_EQ(dir.Entries(), (std::set<std::string>{"Popup.htm"}));
+}
+
+TEST(WriteTextFileTest, AnyFileNameInUtf8) {
+    // Accents, a dash, CJK and a character outside the Basic Multilingual
+    // Plane (a surrogate pair in UTF-16), in the folder and in the file name.
+    const std::string folder = "Caf\xC3\xA9 \xE2\x80\x93 \xE6\x97\xA5\xE6\x9C\xAC";
+    const std::string name = "Popup \xF0\x9F\x8C\x8D.htm";
+    TempDir dir;
+    ASSERT_TRUE(std::filesystem::create_directory(std::filesystem::u8path(dir / folder)));
+    const std::string path = dir / folder + "/" + name;
+    for (const char* text : {"first\n", "second\n"}) {  // a new file, then a replaced one
+        WriteResult result = WriteTextFile(path, text);
+        ASSERT_TRUE(result) << result.reason;
+        EXPECT_EQ(ReadBytes(path), WithCrLf(text));
+    }
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::u8path(dir / folder)))
+        names.insert(entry.path().filename().u8string());
+    EXPECT_EQ(names, (std::set<std::string>{name}));
 }
 
 }  // namespace

@@ -1,0 +1,63 @@
+// Whole-file reading on Windows: wide-character paths from UTF-8, and the
+// system's own reason (FormatMessageW) for a failure.
+#include <io.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "page/read_file.h"
+#include "page/windows_system.h"
+
+namespace menulark {
+namespace {
+
+ReadResult Failure(DWORD code) {
+    ReadResult result;
+    result.reason = windows_system::SystemMessage(code);
+    result.error = windows_system::ErrnoFor(code);
+    return result;
+}
+
+}  // namespace
+
+ReadResult ReadToEnd(int fd) {
+    ReadResult result;
+    char buffer[1 << 16];
+    for (;;) {
+        int n = _read(fd, buffer, sizeof buffer);
+        if (n == 0) break;
+        if (n < 0) {
+            result.reason = std::strerror(errno);
+            result.error = errno;
+            return result;
+        }
+        result.bytes.append(buffer, static_cast<size_t>(n));
+    }
+    result.ok = true;
+    return result;
+}
+
+ReadResult ReadWholeFile(const std::string& path) {
+    std::wstring wide;
+    if (!windows_system::WideFromUtf8(path, wide)) return Failure(ERROR_INVALID_NAME);
+    HANDLE file = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return Failure(GetLastError());
+    ReadResult result;
+    char buffer[1 << 16];
+    for (;;) {
+        DWORD n = 0;
+        if (!ReadFile(file, buffer, sizeof buffer, &n, nullptr)) {
+            DWORD code = GetLastError();
+            CloseHandle(file);
+            return Failure(code);
+        }
+        if (n == 0) break;
+        result.bytes.append(buffer, n);
+    }
+    CloseHandle(file);
+    result.ok = true;
+    return result;
+}
+
+}  // namespace menulark
