@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs Menulark with its setup program, silently, into a Wine prefix;
 # starts the installed program, types one entry, adds it (Alt+A) and creates
-# the page (Alt+C) with xdotool; ends it (Alt+O); uninstalls silently; and
-# checks that nothing is left: files, Start-menu entry, uninstall key.
+# the page (Alt+C) with xdotool; ends it (Alt+O, then Don't save: Alt+N);
+# uninstalls silently; and checks that nothing is left: files, Start-menu
+# entry, uninstall key.
 # Needs WINEPREFIX and an X display (scripts/run-windows-tests gives both).
 # Usage: installer_test.sh <setup.exe>
 set -uo pipefail
@@ -84,7 +85,11 @@ done
 leftovers=$(ls -A "$work/elsewhere")
 [ -z "$leftovers" ] || fail "files appeared in the working directory: $leftovers"
 
+# Ending with an entry that was never saved to a menu file asks first:
+# Don't save (Alt+N).
 xdotool key alt+o
+sleep 1
+xdotool key alt+n
 for _ in $(seq 100); do
   kill -0 "$program_pid" 2>/dev/null || break
   sleep 0.1

@@ -10,6 +10,7 @@
 #include <wx/app.h>
 #include <wx/checkbox.h>
 #include <wx/dcscreen.h>
+#include <wx/evtloop.h>
 #include <wx/init.h>
 #include <wx/listctrl.h>
 #include <wx/odcombo.h>
@@ -20,11 +21,13 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app/about_box.h"
 #include "app/about_command.h"
 #include "app/menulark_dlg.h"
+#include "page/css_colors.h"
 #include "resources/string_table.h"
 #include "style/web_browser.h"
 #include "tests/core/expected_pages.h"
@@ -38,15 +41,19 @@ using testing_support::ReadBytes;
 using testing_support::RecordingDesktop;
 using testing_support::TempDir;
 
-// Lets the window process input until `done`, for at most five seconds.
+// Runs the window's event loop until `done`, for at most five seconds.
 bool WaitFor(const std::function<bool()>& done) {
+    if (done()) return true;
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        wxYield();
-        wxMilliSleep(20);
-    }
-    return true;
+    wxEventLoop loop;
+    wxTimer check;
+    check.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        if (done() || std::chrono::steady_clock::now() > deadline) loop.Exit();
+    });
+    check.Start(20);
+    loop.Run();
+    check.Stop();
+    return done();
 }
 
 class WindowCheck : public ::testing::Test {
@@ -75,7 +82,9 @@ protected:
     }
     void TypeInto(int id, const char* text) {
         ClickOn(id);
-        m_sim.Select("");  // select all, then replace
+        // Select what the box holds (End, then Shift+Home), then type over it.
+        m_sim.Char(WXK_END);
+        m_sim.Char(WXK_HOME, wxMOD_SHIFT);
         m_sim.Text(text);
         wxYield();
     }
@@ -109,7 +118,7 @@ TEST_F(WindowCheck, EntryAddedAndCreateWritesThePageAsOnLinux) {
     ClickOn(IDC_CREATE);
     const std::string page = m_dir / "Popup.htm";
     ASSERT_TRUE(WaitFor([&] { return !m_desktop.opened.empty(); })) << "Create/Finish opened nothing";
-    EXPECT_EQ(m_desktop.opened, std::vector<std::string>{page});
+    EXPECT_EQ(m_desktop.opened, std::vector<std::string>{testing_support::NativePath(page)});
     EXPECT_TRUE(m_desktop.messages.empty());
 
     EXPECT_TRUE(ReadBytes(page) == expected::Page("simple")) << "the page differs from the expected page";
@@ -128,8 +137,9 @@ TEST_F(WindowCheck, ColourPickShowsTheColourWithoutAnErrorBox) {
     m_sim.Char(WXK_RETURN);
     ASSERT_TRUE(WaitFor([&] { return !Field(IDC_BACKGROUND_COLOR).empty() && !colours->IsShown(); }))
         << "no colour was picked";
-    const wxColour picked(Field(IDC_BACKGROUND_COLOR));
-    ASSERT_TRUE(picked.IsOk()) << Field(IDC_BACKGROUND_COLOR);
+    const std::optional<Rgb> rgb = CssColor(Field(IDC_BACKGROUND_COLOR).utf8_string());
+    ASSERT_TRUE(rgb) << Field(IDC_BACKGROUND_COLOR);
+    const wxColour picked(rgb->r, rgb->g, rgb->b);
 
     CWebBrowser2* pane = m_dialog->BrowserPane();
     EXPECT_FALSE(pane->HasWebView()) << "this check runs where no browser control can be made";
