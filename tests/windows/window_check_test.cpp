@@ -4,8 +4,6 @@
 // (the one the Linux build is checked against), a colour pick must show its
 // colour in the pane (through the plain colour area where no browser control
 // can be made), and About must open from the system menu.
-#include <windows.h>
-
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/checkbox.h>
@@ -18,6 +16,8 @@
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
+// After wx: its wrapper includes the sockets header before windows.h.
+#include <wx/msw/wrapwin.h>
 
 #include <chrono>
 #include <functional>
