@@ -3,6 +3,7 @@
 // every platform, whatever the locale or the Windows code page, so pages
 // and paths come out the same everywhere.
 
+#include <wx/strconv.h>
 #include <wx/string.h>
 
 #include <string>
@@ -15,8 +16,14 @@ inline std::string ToCoreText(const wxString& text) {
     return std::string(utf8.data(), utf8.length());
 }
 
+/// Core text for the controls. A message can hold a file name's bytes that
+/// are not UTF-8 (a folder named in another encoding): such bytes show as
+/// octal escapes ("caf\351") instead of the whole text showing as nothing.
 inline wxString FromCoreText(std::string_view text) {
-    return wxString::FromUTF8(text.data(), text.size());
+    wxString converted = wxString::FromUTF8(text.data(), text.size());
+    if (!converted.empty() || text.empty()) return converted;
+    const wxMBConvUTF8 escaping(wxMBConvUTF8::MAP_INVALID_UTF8_TO_OCTAL);
+    return wxString(text.data(), escaping, text.size());
 }
 
 // File names in the core are the system's bytes on POSIX systems and UTF-8

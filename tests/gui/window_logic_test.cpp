@@ -8,6 +8,7 @@
 
 #include "app/about_command.h"
 #include "app/base_directory.h"
+#include "app/text_conversion.h"
 #include "app/window_commands.h"
 #include "app/window_geometry.h"
 #include "resources/dialog_layout.h"
@@ -62,6 +63,16 @@ TEST(AboutCommandTest, IgnoresTheLowFourBitsOnly) {
         EXPECT_TRUE(IsSystemMenuCommand(value, kAboutCommand)) << value;
     for (unsigned long value : {0ul, 15ul, 32ul, 0xF060ul, 0xF010ul})
         EXPECT_FALSE(IsSystemMenuCommand(value, kAboutCommand)) << value;
+}
+
+TEST(TextConversionTest, CoreTextThatIsNotUtf8StillShows) {
+    const struct {
+        std::string core;
+        wxString shown;
+    } cases[] = {{"", ""},
+                 {"caf\xc3\xa9", wxString::FromUTF8("caf\xc3\xa9")},
+                 {"Cannot write /home/caf\xe9/Popup.htm", "Cannot write /home/caf\\351/Popup.htm"}};
+    for (const auto& c : cases) EXPECT_EQ(FromCoreText(c.core), c.shown) << c.core;
 }
 
 TEST(WindowMenuTest, EveryCommandHasALetterOfItsOwn) {
