@@ -241,18 +241,30 @@ protected:
             keyboard.Char('v', wxMOD_CONTROL);
         }
         SettleUntil([&] { return box->GetValue() != before; });
-        // Nothing copied may outlive the test (the leak check counts it).
-        if (wxTheClipboard->Open()) {
+        ClearClipboards();
+    }
+
+    /// Puts `text` on the clipboard (or on the primary selection, which a
+    /// middle click pastes), as a copy in another program would.
+    static void SetClipboardText(const wxString& text, bool primary = false) {
+        ASSERT_TRUE(wxTheClipboard->Open());
+        wxTheClipboard->UsePrimarySelection(primary);
+        wxTheClipboard->SetData(new wxTextDataObject(text));
+        wxTheClipboard->Close();
+        wxTheClipboard->UsePrimarySelection(false);
+    }
+
+    /// Empties the clipboard and the primary selection: the clipboard owns
+    /// what was copied, and nothing copied may outlive the test (the leak
+    /// check counts it).
+    static void ClearClipboards() {
+        for (bool primary : {true, false}) {
+            ASSERT_TRUE(wxTheClipboard->Open());
+            wxTheClipboard->UsePrimarySelection(primary);
             wxTheClipboard->Clear();
             wxTheClipboard->Close();
         }
-    }
-
-    /// Puts `text` on the clipboard, as a copy in another program would.
-    static void SetClipboardText(const wxString& text) {
-        ASSERT_TRUE(wxTheClipboard->Open());
-        wxTheClipboard->SetData(new wxTextDataObject(text));
-        wxTheClipboard->Close();
+        wxTheClipboard->UsePrimarySelection(false);
     }
 
     /// Chooses the window-menu command `command` as a person does from the

@@ -38,11 +38,7 @@ TEST_F(ItemBoxTest, PastedLineBreaksBecomeBlanks) {
                 Type(id, "");
                 ASSERT_EQ(edit->GetValue(), "");
                 const wxString copied = wxString("http://example.org/page") + lineEnd + "next" + lineEnd;
-                ASSERT_TRUE(wxTheClipboard->Open());
-                wxTheClipboard->UsePrimarySelection(way == PasteBy::MiddleClick);
-                wxTheClipboard->SetData(new wxTextDataObject(copied));
-                wxTheClipboard->Close();
-                wxTheClipboard->UsePrimarySelection(false);
+                SetClipboardText(copied, way == PasteBy::MiddleClick);
                 int warnings = GtkWarnings::Count();
 
                 person.MouseMove(edit->GetScreenRect().GetLeftTop() + wxPoint(20, edit->GetSize().y / 2));
@@ -65,15 +61,7 @@ TEST_F(ItemBoxTest, PastedLineBreaksBecomeBlanks) {
             }
         }
     }
-    // The clipboard owns what was copied; empty both selections so that
-    // nothing copied outlives the test.
-    for (bool primary : {true, false}) {
-        ASSERT_TRUE(wxTheClipboard->Open());
-        wxTheClipboard->UsePrimarySelection(primary);
-        wxTheClipboard->Clear();
-        wxTheClipboard->Close();
-    }
-    wxTheClipboard->UsePrimarySelection(false);
+    ClearClipboards();
 }
 
 // What the screen shows of `window`.
@@ -102,9 +90,7 @@ TEST_F(ItemBoxTest, BoxEmptiedAfterAWideValueShowsNoBar) {
         auto* edit = Get<wxTextCtrl>(id);
         clickInto(edit);
         EXPECT_EQ(wxWindow::FindFocus(), edit);
-        ASSERT_TRUE(wxTheClipboard->Open());
-        wxTheClipboard->SetData(new wxTextDataObject(wxString('w', 300)));
-        wxTheClipboard->Close();
+        SetClipboardText(wxString('w', 300));
         const wxString before = edit->GetValue();
         person.Char('v', wxMOD_CONTROL);
         WaitForChange(edit, before);
