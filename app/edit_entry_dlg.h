@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "page/menu_item.h"
+#include "menu/menu_item.h"
 
 class wxTextCtrl;
 

@@ -12,11 +12,11 @@
 
 #include "app/window_geometry.h"
 #include "page/create_page.h"
-#include "page/menu_edits.h"
-#include "page/menu_file.h"
-#include "page/menu_file_state.h"
-#include "page/menu_item_list.h"
-#include "page/style_settings.h"
+#include "menu/menu_edits.h"
+#include "menu/menu_file.h"
+#include "menu/menu_file_state.h"
+#include "menu/menu_item_list.h"
+#include "menu/style_settings.h"
 #include "style/picker_logic.h"
 
 class wxButton;

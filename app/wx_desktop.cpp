@@ -8,8 +8,8 @@
 #endif
 
 #include "app/text_conversion.h"
-#include "page/absolute_path.h"
-#include "page/default_program.h"
+#include "system/absolute_path.h"
+#include "system/default_program.h"
 
 namespace menulark {
 

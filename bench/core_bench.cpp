@@ -10,7 +10,7 @@
 #include <string>
 
 #include "page/page_generator.h"
-#include "page/text_file.h"
+#include "system/text_file.h"
 #include "tests/core/temp_dir.h"
 
 namespace menulark {

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "page/menu_file.h"
+#include "menu/menu_file.h"
 #include "tests/core/temp_dir.h"
 
 namespace menulark {

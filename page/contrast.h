@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "page/css_colors.h"
-#include "page/style_settings.h"
+#include "menu/style_settings.h"
 
 namespace menulark {
 

@@ -2,7 +2,7 @@
 
 #include <cerrno>
 
-#include "page/absolute_path.h"
+#include "system/absolute_path.h"
 #include "page/modern_page.h"
 #include "page/page_templates.h"
 #include "resources/string_table.h"

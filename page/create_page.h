@@ -5,11 +5,12 @@
 #include <cstddef>
 #include <string>
 
-#include "page/menu_item_list.h"
+#include "menu/menu_item_list.h"
+#include "menu/page_flavor.h"
 #include "page/modern_page.h"
 #include "page/page_generator.h"
-#include "page/style_settings.h"
-#include "page/text_file.h"
+#include "menu/style_settings.h"
+#include "system/text_file.h"
 
 namespace menulark {
 
@@ -37,9 +38,6 @@ public:
     virtual void ReportOpenFailed(const std::string& path);
 };
 
-/// Which page to write: the classic page for the old browser object model, or
-/// the same menu as a standards-based page for current browsers.
-enum class PageFlavor { Classic, Modern };
 
 /// The name of the page file.
 inline constexpr const char* kPageFileName = "Popup.htm";

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "page/menu_item_list.h"
+#include "menu/menu_item_list.h"
 #include "page/page_generator.h"
-#include "page/style_settings.h"
+#include "menu/style_settings.h"
 
 namespace menulark {
 

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <string>
 
-#include "page/menu_item_list.h"
-#include "page/style_settings.h"
+#include "menu/menu_item_list.h"
+#include "menu/style_settings.h"
 
 namespace menulark {
 

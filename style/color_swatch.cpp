@@ -1,7 +1,7 @@
 #include "style/color_swatch.h"
 
 #include "page/page_generator.h"
-#include "page/text_file.h"
+#include "system/text_file.h"
 #include "page/css_colors.h"
 #include "style/web_browser.h"
 

@@ -11,11 +11,11 @@
 #include <sstream>
 
 #include "page/contrast.h"
-#include "page/default_program.h"
+#include "system/default_program.h"
 #include "page/modern_page.h"
-#include "page/read_file.h"
+#include "system/read_file.h"
 #include "page/url_scheme.h"
-#include "page/utf8_check.h"
+#include "system/utf8_check.h"
 #include "resources/string_table.h"
 
 namespace menulark {

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "page/create_page.h"
-#include "page/menu_file.h"
-#include "page/menu_item_list.h"
+#include "menu/menu_file.h"
+#include "menu/menu_item_list.h"
 #include "page/modern_page.h"
-#include "page/style_settings.h"
+#include "menu/style_settings.h"
 
 namespace menulark {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "page/url_scheme.h"
-#include "page/utf8_check.h"
+#include "system/utf8_check.h"
 
 namespace menulark {
 namespace {

@@ -1,4 +1,4 @@
-#include "page/menu_edits.h"
+#include "menu/menu_edits.h"
 
 #include <gtest/gtest.h>
 

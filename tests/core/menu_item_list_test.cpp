@@ -1,4 +1,4 @@
-#include "page/menu_item_list.h"
+#include "menu/menu_item_list.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "page/style_settings.h"
+#include "menu/style_settings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "page/text_file.h"
+#include "system/text_file.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "page/text_file.h"
+#include "system/text_file.h"
 #include "tests/core/temp_dir.h"
 
 namespace menulark {

@@ -6,9 +6,9 @@
 
 #include "app/text_conversion.h"
 #include "gui_fixture.h"
-#include "page/menu_file.h"
+#include "menu/menu_file.h"
 #include "page/page_generator.h"
-#include "page/text_file.h"
+#include "system/text_file.h"
 #include "style/web_browser.h"
 #include "tests/core/expected_pages.h"
 

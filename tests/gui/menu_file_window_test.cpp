@@ -15,7 +15,7 @@
 #include "app/menulark_app.h"
 #include "app/window_commands.h"
 #include "gui_fixture.h"
-#include "page/menu_file.h"
+#include "menu/menu_file.h"
 #include "resources/string_table.h"
 #include "tests/core/expected_pages.h"
 #include "tools/page_command.h"

@@ -2,7 +2,7 @@
 
 #include "gui_fixture.h"
 #include "page/page_generator.h"
-#include "page/text_file.h"
+#include "system/text_file.h"
 #include "style/web_browser.h"
 
 namespace menulark::testing {

@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "page/read_file.h"
+#include "system/read_file.h"
 
 namespace menulark {
 namespace {

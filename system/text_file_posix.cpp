@@ -13,8 +13,8 @@
 #include <mutex>
 #include <vector>
 
-#include "page/line_feeds.h"
-#include "page/text_file.h"
+#include "system/line_feeds.h"
+#include "system/text_file.h"
 
 namespace menulark {
 namespace {

@@ -1,4 +1,4 @@
-#include "page/utf8_check.h"
+#include "system/utf8_check.h"
 
 namespace menulark {
 namespace {

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "page/menu_file.h"
+#include "menu/menu_file.h"
 
 namespace menulark {
 

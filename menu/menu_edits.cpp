@@ -1,4 +1,4 @@
-#include "page/menu_edits.h"
+#include "menu/menu_edits.h"
 
 #include "resources/string_table.h"
 

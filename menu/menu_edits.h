@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "page/menu_item_list.h"
+#include "menu/menu_item_list.h"
 
 namespace menulark {
 

@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "page/create_page.h"
-#include "page/menu_item_list.h"
-#include "page/text_file.h"
-#include "page/style_settings.h"
+#include "menu/menu_item_list.h"
+#include "menu/page_flavor.h"
+#include "system/text_file.h"
+#include "menu/style_settings.h"
 
 namespace menulark {
 

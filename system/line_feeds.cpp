@@ -1,9 +1,9 @@
-#include "page/line_feeds.h"
+#include "system/line_feeds.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "page/text_file.h"
+#include "system/text_file.h"
 
 namespace menulark {
 

@@ -1,4 +1,4 @@
-#include "page/menu_file.h"
+#include "menu/menu_file.h"
 
 #include <algorithm>
 #include <cerrno>

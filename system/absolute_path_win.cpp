@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "page/absolute_path.h"
-#include "page/windows_system.h"
+#include "system/absolute_path.h"
+#include "system/windows_system.h"
 
 namespace menulark {
 

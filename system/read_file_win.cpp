@@ -5,8 +5,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "page/read_file.h"
-#include "page/windows_system.h"
+#include "system/read_file.h"
+#include "system/windows_system.h"
 
 namespace menulark {
 namespace {

@@ -1,4 +1,4 @@
-#include "page/windows_system.h"
+#include "system/windows_system.h"
 
 #include <cerrno>
 

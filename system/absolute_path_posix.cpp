@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <memory>
 
-#include "page/absolute_path.h"
+#include "system/absolute_path.h"
 
 namespace menulark {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "page/menu_item.h"
+#include "menu/menu_item.h"
 
 namespace menulark {
 

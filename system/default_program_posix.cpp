@@ -1,5 +1,5 @@
 // The freedesktop opener: xdg-open hands the file over and returns.
-#include "page/default_program.h"
+#include "system/default_program.h"
 
 #include <spawn.h>
 #include <sys/wait.h>

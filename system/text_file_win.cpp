@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "page/line_feeds.h"
-#include "page/text_file.h"
-#include "page/windows_system.h"
+#include "system/line_feeds.h"
+#include "system/text_file.h"
+#include "system/windows_system.h"
 
 namespace menulark {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "page/default_program.h"
+#include "system/default_program.h"
 
 namespace menulark {
 

@@ -1,4 +1,4 @@
-#include "page/menu_file_state.h"
+#include "menu/menu_file_state.h"
 
 #include <filesystem>
 
