@@ -1,0 +1,87 @@
+# The Debian package, built by CPack's DEB generator from the same install
+# rules as `make install` (cmake/Install.cmake), with the prefix /usr:
+#   cmake --build <build> --target package-deb   (what `make package` runs)
+# writes dist/menulark_<version>_<arch>.deb. Depends is worked out by
+# dpkg-shlibdeps from the libraries the programs link to.
+#
+# Besides what Install.cmake installs, this adds the manual pages and the
+# AppStream metadata (both installed by `make install` too) and, for the
+# package alone (component "debian"), the copyright file and the changelog.
+# The install manifest that scripts/uninstall reads (component
+# "user_install") is left out: dpkg keeps its own list.
+
+# The id in software centres; fixed once published.
+set(MENULARK_APPSTREAM_ID "org.menulark.menulark")
+set(MENULARK_SCREENSHOT_URL "https://menulark.example/screenshots/main-window.png")
+set(MENULARK_PACKAGE_PROGRAM_DIR "/usr/lib/menulark")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Menulark maintainers <maintainers@users.noreply.c-seed-ed449a60.example>")
+# Honours SOURCE_DATE_EPOCH, so that a rebuild can give the same bytes.
+string(TIMESTAMP MENULARK_RELEASE_DATE "%Y-%m-%d" UTC)
+string(TIMESTAMP MENULARK_CHANGELOG_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
+
+find_program(GZIP gzip REQUIRED)
+set(generated ${CMAKE_BINARY_DIR}/generated/package)
+
+# Manual pages: the version filled in, compressed without a time stamp.
+set(man_pages "")
+foreach(command menulark menulark-page)
+  configure_file(${CMAKE_SOURCE_DIR}/man/${command}.1.in ${generated}/${command}.1 @ONLY)
+  add_custom_command(OUTPUT ${generated}/${command}.1.gz
+    COMMAND ${GZIP} -9 -n -c ${generated}/${command}.1 > ${generated}/${command}.1.gz
+    DEPENDS ${generated}/${command}.1 ${CMAKE_SOURCE_DIR}/man/${command}.1.in
+    VERBATIM)
+  list(APPEND man_pages ${generated}/${command}.1.gz)
+endforeach()
+configure_file(${CMAKE_SOURCE_DIR}/packaging/debian/changelog.in ${generated}/changelog @ONLY)
+add_custom_command(OUTPUT ${generated}/changelog.gz
+  COMMAND ${GZIP} -9 -n -c ${generated}/changelog > ${generated}/changelog.gz
+  DEPENDS ${generated}/changelog
+  VERBATIM)
+add_custom_target(menulark_package_files ALL DEPENDS ${man_pages} ${generated}/changelog.gz)
+
+configure_file(${CMAKE_SOURCE_DIR}/resources/menulark.metainfo.xml.in
+               ${generated}/${MENULARK_APPSTREAM_ID}.metainfo.xml @ONLY)
+
+install(FILES ${man_pages} DESTINATION share/man/man1)
+install(FILES ${generated}/${MENULARK_APPSTREAM_ID}.metainfo.xml DESTINATION share/metainfo)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/debian/copyright ${generated}/changelog.gz
+        DESTINATION share/doc/menulark COMPONENT debian EXCLUDE_FROM_ALL)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/debian/lintian-overrides DESTINATION share/lintian/overrides
+        RENAME menulark COMPONENT debian EXCLUDE_FROM_ALL)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME menulark)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "${CPACK_DEBIAN_PACKAGE_MAINTAINER}")
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/cpack)
+set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_SOURCE_DIR}/dist)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION web)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "write a web page with a custom right-click menu")
+# The extended description under the summary line; CPack indents it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Menulark is a small tool for web authors. Type the entries of a right-click
+menu (title, target address, tooltip), optionally style the menu's frame,
+font, border and scroll bar, and press Create/Finish: Menulark writes the
+page and opens it in the browser. menulark-page writes the same pages from
+the command line.")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The desktop entry is written at install time with the final /usr prefix,
+# so the files are staged under DESTDIR rather than under a moved prefix.
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+# Everything but the per-user install manifest, plus the package's own files.
+set(CPACK_INSTALL_CMAKE_PROJECTS
+    "${CMAKE_BINARY_DIR};Menulark;Unspecified;/"
+    "${CMAKE_BINARY_DIR};Menulark;debian;/")
+include(CPack)
+
+# `make package` runs this: build what goes in, then pack.
+add_custom_target(package-deb
+  COMMAND ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake
+  DEPENDS menulark menulark-page menulark_package_files
+  WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+  COMMENT "Packing dist/menulark_${PROJECT_VERSION}_*.deb"
+  VERBATIM)
