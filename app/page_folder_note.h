@@ -3,6 +3,7 @@
 // run, that says so when that is not beside the program.
 
 #include <string>
+#include <utility>
 
 #include "system/page_folder.h"
 

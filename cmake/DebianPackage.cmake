@@ -4,46 +4,21 @@
 # writes dist/menulark_<version>_<arch>.deb. Depends is worked out by
 # dpkg-shlibdeps from the libraries the programs link to.
 #
-# Besides what Install.cmake installs, this adds the manual pages and the
-# AppStream metadata (both installed by `make install` too) and, for the
-# package alone (component "debian"), the copyright file and the changelog.
-# The install manifest that scripts/uninstall reads (component
+# Besides what Install.cmake installs (with the manual pages and the
+# AppStream metadata of cmake/ManualAndMetadata.cmake), the package alone
+# (component "debian") gets the copyright file, the changelog and lintian's
+# overrides. The install manifest that scripts/uninstall reads (component
 # "user_install") is left out: dpkg keeps its own list.
 
-# The id in software centres; fixed once published.
-set(MENULARK_APPSTREAM_ID "org.menulark.menulark")
-set(MENULARK_SCREENSHOT_URL "https://menulark.example/screenshots/main-window.png")
-set(MENULARK_PACKAGE_PROGRAM_DIR "/usr/lib/menulark")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Menulark maintainers <maintainers@users.noreply.c-seed-ed449a60.example>")
 # Honours SOURCE_DATE_EPOCH, so that a rebuild can give the same bytes.
-string(TIMESTAMP MENULARK_RELEASE_DATE "%Y-%m-%d" UTC)
 string(TIMESTAMP MENULARK_CHANGELOG_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
-
-find_program(GZIP gzip REQUIRED)
-set(generated ${CMAKE_BINARY_DIR}/generated/package)
-
-# Manual pages: the version filled in, compressed without a time stamp.
-set(man_pages "")
-foreach(command menulark menulark-page)
-  configure_file(${CMAKE_SOURCE_DIR}/man/${command}.1.in ${generated}/${command}.1 @ONLY)
-  add_custom_command(OUTPUT ${generated}/${command}.1.gz
-    COMMAND ${GZIP} -9 -n -c ${generated}/${command}.1 > ${generated}/${command}.1.gz
-    DEPENDS ${generated}/${command}.1 ${CMAKE_SOURCE_DIR}/man/${command}.1.in
-    VERBATIM)
-  list(APPEND man_pages ${generated}/${command}.1.gz)
-endforeach()
 configure_file(${CMAKE_SOURCE_DIR}/packaging/debian/changelog.in ${generated}/changelog @ONLY)
 add_custom_command(OUTPUT ${generated}/changelog.gz
   COMMAND ${GZIP} -9 -n -c ${generated}/changelog > ${generated}/changelog.gz
   DEPENDS ${generated}/changelog
   VERBATIM)
-add_custom_target(menulark_package_files ALL DEPENDS ${man_pages} ${generated}/changelog.gz)
-
-configure_file(${CMAKE_SOURCE_DIR}/resources/menulark.metainfo.xml.in
-               ${generated}/${MENULARK_APPSTREAM_ID}.metainfo.xml @ONLY)
-
-install(FILES ${man_pages} DESTINATION share/man/man1)
-install(FILES ${generated}/${MENULARK_APPSTREAM_ID}.metainfo.xml DESTINATION share/metainfo)
+add_custom_target(menulark_changelog ALL DEPENDS ${generated}/changelog.gz)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/debian/copyright ${generated}/changelog.gz
         DESTINATION share/doc/menulark COMPONENT debian EXCLUDE_FROM_ALL)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/debian/lintian-overrides DESTINATION share/lintian/overrides
@@ -87,7 +62,7 @@ include(CPack)
 # `make package` runs this: build what goes in, then pack.
 add_custom_target(package-deb
   COMMAND ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake
-  DEPENDS menulark menulark-page menulark_package_files
+  DEPENDS menulark menulark-page menulark_manual_pages menulark_changelog
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
   COMMENT "Packing dist/menulark_${PROJECT_VERSION}_*.deb"
   VERBATIM)

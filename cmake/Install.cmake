@@ -72,6 +72,8 @@ install(CODE [[
   file(INSTALL "${staged}" DESTINATION "${CMAKE_INSTALL_PREFIX}/share/applications")
 ]])
 
+include(${CMAKE_CURRENT_LIST_DIR}/ManualAndMetadata.cmake)
+
 # Last rule: a list of what was installed, relative to the prefix, kept in
 # the program folder so that uninstalling needs no build tree.
 install(CODE [[

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <stdlib.h>
+
 #include <cwchar>
 #include <string>
 
