@@ -23,7 +23,8 @@ std::string XdgDataHome(const char* xdgDataHome, const char* home) {
 
 PageFolder ResolvePageFolder(const std::string& programFolder) {
     bool writable = IsWritableFolder(programFolder);
-    PageFolder chosen = ChoosePageFolder(programFolder, writable, writable ? std::string() : UserPageFolder());
+    PageFolder chosen =
+        ChoosePageFolder(programFolder, writable, writable ? std::string() : UserPageFolder());
     // Made now, so that both the swatch and the page can be written there.
     if (chosen.inUserFolder) MakeFolders(chosen.path);
     return chosen;

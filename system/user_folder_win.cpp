@@ -1,6 +1,5 @@
-#include <windows.h>
-
 #include <stdlib.h>
+#include <windows.h>
 
 #include <cwchar>
 #include <string>

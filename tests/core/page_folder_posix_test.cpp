@@ -38,7 +38,8 @@ std::string ResolveAsOrdinaryUser(const std::string& programFolder, const std::s
     close(fds[1]);
     std::string path;
     char buffer[512];
-    for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) > 0;) path.append(buffer, static_cast<size_t>(n));
+    for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) > 0;)
+        path.append(buffer, static_cast<size_t>(n));
     close(fds[0]);
     int status = 0;
     waitpid(child, &status, 0);
@@ -46,7 +47,8 @@ std::string ResolveAsOrdinaryUser(const std::string& programFolder, const std::s
 }
 
 TEST(PageFolderPosixTest, ReadOnlyProgramFolderMovesPagesToNewPrivateUserFolder) {
-    if (geteuid() == 0 && !getpwnam("nobody")) GTEST_SKIP() << "running as root and there is no user 'nobody'";
+    if (geteuid() == 0 && !getpwnam("nobody"))
+        GTEST_SKIP() << "running as root and there is no user 'nobody'";
     TempDir dir;
     ASSERT_EQ(chmod(dir.Path().c_str(), 0777), 0);  // the child makes the data folder here
     ASSERT_EQ(mkdir((dir / "system").c_str(), 0555), 0);

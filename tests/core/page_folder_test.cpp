@@ -44,7 +44,8 @@ TEST(PageFolderTest, XdgDataHomeIsAbsoluteSettingOrHomeLocalShare) {
         {"relative", "", ""},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.xdgDataHome ? c.xdgDataHome : "(unset)") + " | " + (c.home ? c.home : "(unset)"));
+        SCOPED_TRACE(std::string(c.xdgDataHome ? c.xdgDataHome : "(unset)") + " | " +
+                     (c.home ? c.home : "(unset)"));
         EXPECT_EQ(XdgDataHome(c.xdgDataHome, c.home), c.expected);
     }
 }

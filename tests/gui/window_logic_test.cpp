@@ -275,11 +275,12 @@ TEST(DialogLayoutTest, AboutBoxHasIconVersionAndOk) {
 }
 
 TEST(PageFolderNoteTest, SaysBothFoldersOnlyWhenPagesLeaveTheProgramFolder) {
-    const PageFolder moved = ChoosePageFolder("/usr/lib/menulark/", false, "/home/a/.local/share/menulark/");
+    const std::string user = "/home/a/.local/share/menulark/";
+    const PageFolder moved = ChoosePageFolder("/usr/lib/menulark/", false, user);
     EXPECT_EQ(PageFolderNoteText(moved),
-              PageTemplates::Format(IDS_PAGE_FOLDER_NOTE, {"/usr/lib/menulark/", "/home/a/.local/share/menulark/"}));
-    EXPECT_NE(PageFolderNoteText(moved).find("/home/a/.local/share/menulark/"), std::string::npos);
-    EXPECT_EQ(PageFolderNoteText(ChoosePageFolder("/opt/m/", true, "/home/a/.local/share/menulark/")), "");
+              PageTemplates::Format(IDS_PAGE_FOLDER_NOTE, {"/usr/lib/menulark/", user}));
+    EXPECT_NE(PageFolderNoteText(moved).find(user), std::string::npos);
+    EXPECT_EQ(PageFolderNoteText(ChoosePageFolder("/opt/m/", true, user)), "");
 }
 
 }  // namespace
