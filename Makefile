@@ -6,7 +6,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 PREFIX     ?= $(HOME)/.local
 
-.PHONY: all deps build asan test test-core test-asan run bench clean windows test-windows
+.PHONY: all deps build asan test test-core test-asan run bench clean windows test-windows package test-package
 
 all: build
 
@@ -64,3 +64,14 @@ install: build
 # Removes what `make install` put into $(PREFIX), and the pages written there.
 uninstall:
 	@scripts/uninstall "$(abspath $(PREFIX))"
+
+# The Debian package dist/menulark_<version>_<arch>.deb (CPack's DEB
+# generator; cmake/DebianPackage.cmake), after installing the packaging tools.
+package: build
+	@scripts/install-package-deps
+	cmake --build $(BUILD) --target package-deb
+
+# Installs that package with apt as root, uses it as an ordinary user on a
+# private Xvfb, removes it again (tests/package/; skips when not root).
+test-package: package
+	tests/package/package_install_test.sh "$$(cat $(BUILD)/package-file)"

@@ -13,7 +13,7 @@ namespace menulark {
 inline constexpr const char* kContrastNoteName = "contrastNote";
 
 /// Shows `messages` in a small window that does not block (closed by its OK
-/// button or Esc). A note shown earlier for `parent` is replaced.
+/// button or Esc). A contrast note shown earlier for `parent` is replaced.
 void ShowContrastNote(wxWindow* parent, const std::vector<std::string>& messages);
 
 }  // namespace menulark

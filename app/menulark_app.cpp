@@ -7,6 +7,7 @@
 #include "app/menulark_dlg.h"
 #include "app/startup_probe.h"
 #include "app/text_conversion.h"
+#include "resources/version.h"
 
 namespace menulark {
 
@@ -23,6 +24,8 @@ WindowArguments ParseWindowArguments(const std::vector<std::string>& args) {
             onlyFiles = true;
         } else if (!onlyFiles && (arg == "--help" || arg == "-h")) {
             parsed.help = true;
+        } else if (!onlyFiles && arg == "--version") {
+            parsed.version = true;
         } else if (!onlyFiles && arg.size() > 1 && arg[0] == '-') {
             return fail("unknown option " + arg);
         } else if (arg.empty()) {
@@ -40,7 +43,10 @@ std::string WindowUsage() {
     return "Usage: menulark [MENU_FILE]\n"
            "\n"
            "Opens the Menulark window; with MENU_FILE, a menu file (.menu.json)\n"
-           "opens in it.\n";
+           "opens in it.\n"
+           "\n"
+           "  --help     show this text\n"
+           "  --version  show the version\n";
 }
 
 void OpenMenuFileWhenShown(CMenularkDlg& dialog, const std::string& path) {
@@ -62,6 +68,10 @@ int CMenularkApp::OnRun() {
     }
     if (m_arguments.help) {
         std::fputs(WindowUsage().c_str(), stdout);
+        return 0;
+    }
+    if (m_arguments.version) {
+        std::fputs("menulark " MENULARK_VERSION "\n", stdout);
         return 0;
     }
     CMenularkDlg dialog;

@@ -12,6 +12,7 @@ namespace menulark {
 struct WindowArguments {
     std::optional<std::string> menuFile;  ///< opened in the window once it shows
     bool help = false;
+    bool version = false;  ///< --version: print it, open no window
     std::string error;  ///< for the user; the window does not open
 };
 

@@ -148,6 +148,7 @@ CMenularkDlg::CMenularkDlg(const DialogEnvironment& environment)
            wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX);
     std::string exe = ExecutablePath();
     if (m_baseDirectory.empty()) m_baseDirectory = BaseDirectoryOf(exe);
+    m_pageFolder = WindowPageFolder(ResolvePageFolder(m_baseDirectory));
     m_applicationName = FromCoreText(environment.applicationName.empty() ? ApplicationNameOf(exe)
                                                                          : environment.applicationName);
     if (!m_desktop) {
@@ -182,7 +183,7 @@ void CMenularkDlg::OpenWindow() {
     list->InsertColumn(1, Text(IDS_COLUMN_URL), wxLIST_FORMAT_LEFT, FromDIP(200));
     list->InsertColumn(2, Text(IDS_COLUMN_EXPLANATION), wxLIST_FORMAT_LEFT, FromDIP(200));
 
-    m_swatch = std::make_unique<ColorSwatchPreview>(BrowserPane(), m_baseDirectory);
+    m_swatch = std::make_unique<ColorSwatchPreview>(BrowserPane(), m_pageFolder.Path());
     FillStyleControls();
     Edit(IDC_URL)->ChangeValue("http://");
 
@@ -365,16 +366,17 @@ PageRequest CMenularkDlg::PageRequestFor(const std::string& path) const {
 }
 
 void CMenularkDlg::OnCreate(wxCommandEvent&) {
-    WritePage(m_baseDirectory + kPageFileName);
+    if (WritePage(m_pageFolder.Path() + kPageFileName)) m_pageFolder.NoteAfterWrite(this);
 }
 
 // Writes and opens the page; the modern styled look then notes colours that
-// are hard to read.
-void CMenularkDlg::WritePage(const std::string& path) {
+// are hard to read. True when the page was written.
+bool CMenularkDlg::WritePage(const std::string& path) {
     PageRequest request = PageRequestFor(path);
     CreateResult result = CreatePage(request, *m_desktop);
     if (result.outcome == CreateOutcome::Opened && request.flavor == PageFlavor::Modern)
         NoteLowContrast(request.style);
+    return result.outcome == CreateOutcome::Opened;
 }
 
 // The same page as "&Create/Finish", in a file the author chooses.

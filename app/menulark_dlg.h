@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/page_folder_note.h"
 #include "app/window_geometry.h"
 #include "page/create_page.h"
 #include "menu/menu_edits.h"
@@ -100,7 +101,7 @@ private:
     void SelectOnly(int row);
     void MoveEntry(MoveDirection direction);
     PageRequest PageRequestFor(const std::string& path) const;
-    void WritePage(const std::string& path);
+    bool WritePage(const std::string& path);
 
     wxTextCtrl* Edit(int id) const;
     wxChoice* Choice(int id) const;
@@ -160,6 +161,7 @@ private:
     wxRect m_fullWindowRect;
     wxIcon m_icon;
     std::string m_baseDirectory;
+    WindowPageFolder m_pageFolder;  // where Popup.htm and colorFile.htm go
     std::unique_ptr<Desktop> m_ownDesktop;
     Desktop* m_desktop = nullptr;
     std::unique_ptr<ColorSwatchPreview> m_swatch;

@@ -6,6 +6,8 @@
 #   <prefix>/bin/menulark-page                   the headless command
 #   <prefix>/share/applications/menulark.desktop
 #   <prefix>/share/icons/hicolor/{32x32,64x64}/apps/menulark.png
+#   <prefix>/share/man/man1/, share/metainfo/    manual pages, AppStream data
+#                                                (cmake/DebianPackage.cmake)
 #   <prefix>/lib/menulark/.install-manifest      what scripts/uninstall removes:
 #                                                the files, then the folders
 #                                                this install created (with /)
@@ -15,6 +17,8 @@
 
 set(MENULARK_PROGRAM_DIR lib/menulark)
 
+# The first and the last rule (component user_install) keep the list that
+# scripts/uninstall reads; the Debian package leaves them out.
 # First rule: note the folders this install creates (and those an earlier
 # install created), so that uninstalling removes them again once empty.
 install(CODE [[
@@ -26,13 +30,14 @@ install(CODE [[
   endif()
   foreach(dir bin lib lib/menulark share share/applications share/icons share/icons/hicolor
               share/icons/hicolor/32x32 share/icons/hicolor/32x32/apps
-              share/icons/hicolor/64x64 share/icons/hicolor/64x64/apps)
+              share/icons/hicolor/64x64 share/icons/hicolor/64x64/apps
+              share/man share/man/man1 share/metainfo)
     if(NOT EXISTS "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${dir}")
       list(APPEND MENULARK_NEW_DIRS "${dir}/")
     endif()
   endforeach()
   list(REMOVE_DUPLICATES MENULARK_NEW_DIRS)
-]])
+]] COMPONENT user_install)
 
 install(TARGETS menulark RUNTIME DESTINATION ${MENULARK_PROGRAM_DIR})
 install(FILES ${CMAKE_SOURCE_DIR}/resources/readme.htm DESTINATION ${MENULARK_PROGRAM_DIR})
@@ -67,6 +72,8 @@ install(CODE [[
   file(INSTALL "${staged}" DESTINATION "${CMAKE_INSTALL_PREFIX}/share/applications")
 ]])
 
+include(${CMAKE_CURRENT_LIST_DIR}/ManualAndMetadata.cmake)
+
 # Last rule: a list of what was installed, relative to the prefix, kept in
 # the program folder so that uninstalling needs no build tree.
 install(CODE [[
@@ -89,4 +96,4 @@ install(CODE [[
   endforeach()
   file(WRITE "$ENV{DESTDIR}${root}${manifest_name}" "${lines}")
   message(STATUS "Installing: $ENV{DESTDIR}${root}${manifest_name}")
-]])
+]] COMPONENT user_install)

@@ -1,6 +1,7 @@
 #include <iterator>
 
 #include "resources/dialog_layout.h"
+#include "resources/version.h"
 
 namespace menulark {
 namespace {
@@ -85,7 +86,7 @@ constexpr ControlSpec kMainWindowControls[] = {
 // IDD_ABOUTBOX.
 constexpr ControlSpec kAboutBoxControls[] = {
     {IDC_LABEL, ControlKind::Icon, nullptr, 11, 17, 20, 20},
-    {IDC_LABEL, ControlKind::Label, "Menulark Version 1.0", 40, 10, 119, 8},
+    {IDC_LABEL, ControlKind::Label, "Menulark Version " MENULARK_VERSION, 40, 10, 119, 8},
     {IDC_OK, ControlKind::DefaultPushButton, "OK", 178, 7, 50, 14},
 };
 

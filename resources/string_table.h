@@ -56,6 +56,7 @@ enum StringId : int {
     IDS_LOW_CONTRAST_BACKGROUND = 230,  // %s font colour, %s background colour, %s ratio
     IDS_LOW_CONTRAST_HIGHLIGHT = 231,   // %s font colour, %s highlight colour, %s ratio
     IDS_COPY_PAGE_CODE = 232,           // window menu: the snippet onto the clipboard
+    IDS_PAGE_FOLDER_NOTE = 233,         // %s read-only program folder, %s the folder the pages go to
 };
 
 /// The text of string `id`; an empty view when the table holds none.

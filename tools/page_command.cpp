@@ -17,6 +17,7 @@
 #include "page/url_scheme.h"
 #include "system/utf8_check.h"
 #include "resources/string_table.h"
+#include "resources/version.h"
 
 namespace menulark {
 
@@ -64,6 +65,7 @@ std::string PageCommandUsage() {
         ")\n"
         "  --open                 open the written page with the default program\n"
         "  --help                 show this text\n"
+        "  --version              show the version\n"
         "\n"
         "Exit status: 0 written, 1 the page, the menu file or the report on standard\n"
         "output could not be written, 2 bad arguments, bad input or input that cannot\n"
@@ -99,6 +101,8 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
             onlyFiles = true;
         } else if (!onlyFiles && arg == "--help") {
             options.help = true;
+        } else if (!onlyFiles && arg == "--version") {
+            options.version = true;
         } else if (!onlyFiles && arg == "--styled") {
             options.style.styledMode = true;
         } else if (!onlyFiles && arg == "--no-scrollbar-colors") {
@@ -267,6 +271,10 @@ int RunCommandSteps(const std::vector<std::string>& args, std::istream& in, Comm
     }
     if (options.value->help) {
         out << PageCommandUsage();
+        return kStatusOk;
+    }
+    if (options.value->version) {
+        out << "menulark-page " MENULARK_VERSION "\n";
         return kStatusOk;
     }
 

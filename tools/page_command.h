@@ -24,6 +24,7 @@ struct PageCommandOptions {
     ModernPageOptions page;                // modern only: label, language, snippet and its target
     bool open = false;
     bool help = false;
+    bool version = false;  // --version: print the version, write nothing
     bool outputGiven = false;  // -o was given
     bool labelGiven = false;   // --label was given (it overrides a menu file's label)
     bool langGiven = false;    // --lang was given (it overrides a menu file's language)

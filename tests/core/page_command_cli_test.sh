@@ -151,6 +151,17 @@ expect_status 0 "--help"
 [[ $out == "Usage: menulark-page"* ]] || fail "--help does not start with the usage line"
 [[ $out == *scrollbar3dlightColor* ]] || fail "--help does not list the style fields"
 
+# --- --version: the project's version (CMake's project(VERSION)), nothing written
+if [[ -n ${MENULARK_VERSION:-} ]]; then
+  (cd "$work" && "$MENULARK_PAGE" --version >"$work/version.out" 2>"$work/version.err" </dev/null)
+  status=$?
+  out=$(<"$work/version.out")
+  err=$(<"$work/version.err")
+  expect_status 0 "--version"
+  expect_out "menulark-page $MENULARK_VERSION" "--version"
+  [[ -e $work/Popup.htm ]] && fail "--version wrote a page"
+fi
+
 # --- exit status 2: bad input, nothing written (new or existing file)
 printf 'previous' >"$work/kept.htm"
 check_refused() {

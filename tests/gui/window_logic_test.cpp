@@ -8,11 +8,13 @@
 
 #include "app/about_command.h"
 #include "app/base_directory.h"
+#include "app/page_folder_note.h"
 #include "app/text_conversion.h"
 #include "app/window_commands.h"
 #include "app/window_geometry.h"
 #include "resources/dialog_layout.h"
 #include "page/css_colors.h"
+#include "page/page_templates.h"
 #include "resources/string_table.h"
 #include "style/picker_logic.h"
 #include "style/style_lists.h"
@@ -270,6 +272,15 @@ TEST(DialogLayoutTest, AboutBoxHasIconVersionAndOk) {
     EXPECT_STREQ(about.controls[1].text, "Menulark Version 1.0");
     EXPECT_EQ(about.controls[2].id, IDC_OK);
     EXPECT_EQ(about.controls[2].kind, ControlKind::DefaultPushButton);
+}
+
+TEST(PageFolderNoteTest, SaysBothFoldersOnlyWhenPagesLeaveTheProgramFolder) {
+    const std::string user = "/home/a/.local/share/menulark/";
+    const PageFolder moved = ChoosePageFolder("/usr/lib/menulark/", false, user);
+    EXPECT_EQ(PageFolderNoteText(moved),
+              PageTemplates::Format(IDS_PAGE_FOLDER_NOTE, {"/usr/lib/menulark/", user}));
+    EXPECT_NE(PageFolderNoteText(moved).find(user), std::string::npos);
+    EXPECT_EQ(PageFolderNoteText(ChoosePageFolder("/opt/m/", true, user)), "");
 }
 
 }  // namespace
