@@ -175,9 +175,9 @@ check_refused "one tab" "line 1: expected title, URL and explanation separated b
 input=$'A\tu\te\tx\n'
 check_refused "three tabs" "line 1: expected title, URL and explanation separated by two tabs"
 input=$'\n\n'
-check_refused "no items" "Please add the items first."
+check_refused "no items" "menulark-page: standard input: the file is empty"
 input=""
-check_refused "empty input" "Please add the items first."
+check_refused "empty input" "menulark-page: standard input: the file is empty"
 input=$items
 check_refused "unknown field" 'unknown style field "colour"' --set colour=red
 check_refused "unknown option" "unknown option --bogus" --bogus
