@@ -184,6 +184,17 @@ check_refused "unknown option" "unknown option --bogus" --bogus
 check_refused "missing input file" "cannot read $work/absent.tsv: $(reason_for cat "$work/absent.tsv")" \
   "$work/absent.tsv"
 
+# --- endless input stops at the ceiling: exit 2, nothing written
+if [[ -c /dev/zero ]]; then
+  input=""
+  check_refused "endless menu file" "menulark-page: cannot read /dev/zero: the input is larger than 256 MiB" \
+    --menu /dev/zero
+  "$MENULARK_PAGE" -o "$work/new.htm" </dev/zero >"$work/stdout" 2>"$work/stderr"
+  status=$? err=$(<"$work/stderr")
+  expect_status 2 "endless standard input"
+  expect_err "menulark-page: cannot read standard input: the input is larger than 256 MiB" "endless standard input"
+fi
+
 # --- input that cannot be read: exit 2 with the system's reason
 input=$items
 check_refused "directory as input" \
