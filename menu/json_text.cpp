@@ -6,7 +6,8 @@ namespace menulark {
 namespace {
 
 size_t SkipSpace(std::string_view json, size_t pos) {
-    while (pos < json.size() && (json[pos] == ' ' || json[pos] == '\t' || json[pos] == '\r' || json[pos] == '\n'))
+    while (pos < json.size() &&
+           (json[pos] == ' ' || json[pos] == '\t' || json[pos] == '\r' || json[pos] == '\n'))
         ++pos;
     return pos;
 }
@@ -52,7 +53,8 @@ size_t Relay(std::string& out, std::string_view json, size_t pos, int indent, in
     if (open == '"') {
         size_t end = StringEnd(json, pos);
         // Decoded and escaped again, so that a string reads as the writer writes it.
-        AppendJsonString(out, nlohmann::json::parse(json.substr(pos, end - pos)).get_ref<const std::string&>());
+        AppendJsonString(out,
+                         nlohmann::json::parse(json.substr(pos, end - pos)).get_ref<const std::string&>());
         return end;
     }
     if (open != '{' && open != '[') {
@@ -71,8 +73,8 @@ size_t Relay(std::string& out, std::string_view json, size_t pos, int indent, in
     for (;;) {
         Indent(out, indent, depth + 1);
         if (open == '{') {
-            pos = Relay(out, json, pos, indent, depth + 1);   // the key
-            pos = SkipSpace(json, pos) + 1;                    // past the colon
+            pos = Relay(out, json, pos, indent, depth + 1);  // the key
+            pos = SkipSpace(json, pos) + 1;                  // past the colon
             out += indent >= 0 ? ": " : ":";
         }
         pos = SkipSpace(json, Relay(out, json, pos, indent, depth + 1));
@@ -101,13 +103,27 @@ void AppendJsonString(std::string& out, std::string_view text) {
         out.append(text.substr(runStart, i - runStart));
         runStart = i + 1;
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\b': out += "\\b"; break;
-            case '\f': out += "\\f"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\b':
+                out += "\\b";
+                break;
+            case '\f':
+                out += "\\f";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 out += "\\u00";
                 out += kHex[c >> 4];

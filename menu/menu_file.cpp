@@ -51,13 +51,16 @@ std::string Token(std::string_view key) {
 // last part of the message, between single quotes) cut to an excerpt.
 std::string ParserProblem(const std::exception& e) {
     std::string_view what = e.what();
-    if (size_t end = what.find("] "); what.substr(0, 1) == "[" && end != what.npos) what.remove_prefix(end + 2);
-    if (size_t end = what.find(": ", what.find("column ")); what.substr(0, 12) == "parse error " && end != what.npos)
+    if (size_t end = what.find("] "); what.substr(0, 1) == "[" && end != what.npos)
+        what.remove_prefix(end + 2);
+    if (size_t end = what.find(": ", what.find("column "));
+        what.substr(0, 12) == "parse error " && end != what.npos)
         what.remove_prefix(end + 2);
     size_t lastRead = what.find("; last read: '");
     size_t open = lastRead == what.npos ? what.find('\'') : lastRead + 13;
     if (open == what.npos || what.size() < open + 2 || what.back() != '\'') return std::string(what);
-    return std::string(what.substr(0, open + 1)) + Excerpt(what.substr(open + 1, what.size() - open - 2)) + "'";
+    return std::string(what.substr(0, open + 1)) + Excerpt(what.substr(open + 1, what.size() - open - 2)) +
+           "'";
 }
 
 std::string Found(const Json& value) {
@@ -103,7 +106,8 @@ void ReadEntry(Json& entry, size_t index, MenuItemList& entries) {
         auto it = entry.find(kFields[f]);
         if (it == entry.end()) Fail(fieldPointer, "missing");
         texts[f] = String(*it, fieldPointer);
-        if (texts[f].empty()) Fail(fieldPointer, "empty (every entry needs a title, a URL and an explanation)");
+        if (texts[f].empty())
+            Fail(fieldPointer, "empty (every entry needs a title, a URL and an explanation)");
     }
     entries.AddItem(std::move(texts[0]), std::move(texts[1]), std::move(texts[2]));
 }
@@ -453,7 +457,7 @@ void WriteEntries(FileWriter& writer, const MenuItemList& entries, bool last) {
 // The other top-level keys: the first of a name where it stands, with the
 // value of its last; never one of this program's own (the reader sees to that).
 std::vector<const ExtraKey*> ExtraKeysToWrite(const std::vector<ExtraKey>& extraKeys) {
-    static const std::unordered_set<std::string> kOwn = {"format", "version", "look",  "flavor",
+    static const std::unordered_set<std::string> kOwn = {"format", "version", "look",   "flavor",
                                                          "modern", "style",   "entries"};
     std::vector<const ExtraKey*> chosen;
     std::unordered_set<std::string> seen;

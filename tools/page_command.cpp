@@ -10,13 +10,13 @@
 #include <iterator>
 #include <sstream>
 
-#include "page/contrast.h"
-#include "system/default_program.h"
-#include "page/modern_page.h"
-#include "system/read_file.h"
-#include "page/url_scheme.h"
 #include "menu/language_code.h"
+#include "page/contrast.h"
+#include "page/modern_page.h"
+#include "page/url_scheme.h"
 #include "resources/string_table.h"
+#include "system/default_program.h"
+#include "system/read_file.h"
 #include "system/text_place.h"
 #include "system/utf8_check.h"
 
@@ -73,23 +73,32 @@ std::vector<std::string> StyleFieldLines() {
 
 const std::vector<OptionRow>& Options() {
     static const std::vector<OptionRow> kOptions = {
-        {"--styled", nullptr, {"use the styled look (default: the simple look)"}, EmptyValue::Taken,
+        {"--styled",
+         nullptr,
+         {"use the styled look (default: the simple look)"},
+         EmptyValue::Taken,
          [](ParseState& s, const std::string&) {
              s.options.style.styledMode = true;
              return std::string();
          }},
-        {"--no-scrollbar-colors", nullptr, {"styled look without scroll-bar colours"}, EmptyValue::Taken,
+        {"--no-scrollbar-colors",
+         nullptr,
+         {"styled look without scroll-bar colours"},
+         EmptyValue::Taken,
          [](ParseState& s, const std::string&) {
              s.options.style.scrollbarColors = false;
              return std::string();
          }},
-        {"--modern", nullptr, {"write the menu as a page for current browsers", "(default: the classic page)"},
+        {"--modern",
+         nullptr,
+         {"write the menu as a page for current browsers", "(default: the classic page)"},
          EmptyValue::Taken,
          [](ParseState& s, const std::string&) {
              s.options.modern = true;
              return std::string();
          }},
-        {"--snippet", nullptr,
+        {"--snippet",
+         nullptr,
          {"with --modern: write only what goes into a page of",
           "your own: one style element, the menu, one script"},
          EmptyValue::Taken,
@@ -97,7 +106,8 @@ const std::vector<OptionRow>& Options() {
              s.options.page.snippet = true;
              return std::string();
          }},
-        {"--target", "SELECTOR",
+        {"--target",
+         "SELECTOR",
          {"with --snippet: open the menu on the elements that",
           "match this CSS selector (default: the whole page)"},
          EmptyValue::NeedsValue,
@@ -105,24 +115,35 @@ const std::vector<OptionRow>& Options() {
              s.targetGiven = true;
              return ModernValue(s, "--target", s.options.page.target, value);
          }},
-        {"--label", "TEXT", {"with --modern: the menu's accessible name (default: Menu)"}, EmptyValue::NeedsValue,
+        {"--label",
+         "TEXT",
+         {"with --modern: the menu's accessible name (default: Menu)"},
+         EmptyValue::NeedsValue,
          [](ParseState& s, const std::string& value) {
              s.options.labelGiven = true;
              return ModernValue(s, "--label", s.options.page.label, value);
          }},
-        {"--lang", "CODE", {"with --modern: the language of the page (default: en)"}, EmptyValue::NeedsValue,
+        {"--lang",
+         "CODE",
+         {"with --modern: the language of the page (default: en)"},
+         EmptyValue::NeedsValue,
          [](ParseState& s, const std::string& value) {
              if (!IsLanguageCode(value))
-                 return std::string("--lang takes ") + kLanguageCodeExample + ", got \"" + Excerpt(value) + "\"";
+                 return std::string("--lang takes ") + kLanguageCodeExample + ", got \"" + Excerpt(value) +
+                        "\"";
              s.options.langGiven = true;
              return ModernValue(s, "--lang", s.options.page.lang, value);
          }},
-        {"--menu", nullptr, {"read the input as a menu file, whatever it looks like"}, EmptyValue::Taken,
+        {"--menu",
+         nullptr,
+         {"read the input as a menu file, whatever it looks like"},
+         EmptyValue::Taken,
          [](ParseState& s, const std::string&) {
              s.options.menuInput = true;
              return std::string();
          }},
-        {"--save-menu", "FILE",
+        {"--save-menu",
+         "FILE",
          {"write the menu file for the entries and options read",
           "to FILE instead of a page (give -o or --open to write", "the page as well)"},
          EmptyValue::NeedsFileName,
@@ -131,19 +152,27 @@ const std::vector<OptionRow>& Options() {
              return std::string();
          }},
         {"--set", "FIELD=VALUE", StyleFieldLines(), EmptyValue::Taken, SetStyleValue},
-        {"-o", "FILE", {std::string("write the page to FILE (default: ") + kPageFileName + ")"},
+        {"-o",
+         "FILE",
+         {std::string("write the page to FILE (default: ") + kPageFileName + ")"},
          EmptyValue::NeedsFileName,
          [](ParseState& s, const std::string& value) {
              s.options.outputPath = value;
              s.options.outputGiven = true;
              return std::string();
          }},
-        {"--open", nullptr, {"open the written page with the default program"}, EmptyValue::Taken,
+        {"--open",
+         nullptr,
+         {"open the written page with the default program"},
+         EmptyValue::Taken,
          [](ParseState& s, const std::string&) {
              s.options.open = true;
              return std::string();
          }},
-        {"--help", nullptr, {"show this text"}, EmptyValue::Taken,
+        {"--help",
+         nullptr,
+         {"show this text"},
+         EmptyValue::Taken,
          [](ParseState& s, const std::string&) {
              s.options.help = true;
              return std::string();
@@ -231,7 +260,8 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
         }
     }
     if (options.page.snippet && state.modernOnly.empty()) state.modernOnly = "--snippet";
-    if (!state.modernOnly.empty() && !options.modern) return fail("option " + state.modernOnly + " needs --modern");
+    if (!state.modernOnly.empty() && !options.modern)
+        return fail("option " + state.modernOnly + " needs --modern");
     if (state.targetGiven && !options.page.snippet) return fail("option --target needs --snippet");
     return {std::move(options), {}};
 }

@@ -54,7 +54,8 @@ struct CommandRun {
     std::string out, err;
 };
 
-CommandRun RunCommand(const std::vector<std::string>& args, const std::string& input, size_t limit = kInputLimitBytes) {
+CommandRun RunCommand(const std::vector<std::string>& args, const std::string& input,
+                      size_t limit = kInputLimitBytes) {
     std::istringstream in(input);
     std::ostringstream out, err;
     QuietDesktop desktop(out, err);
@@ -77,12 +78,14 @@ void ExpectRefusals(const std::vector<Refusal>& cases, size_t limit = kInputLimi
         TempDir dir;
         WriteBytes(dir / "in", c.input);
         std::vector<std::string> args;
-        for (const std::string& arg : c.args) args.push_back(arg.rfind("DIR/", 0) == 0 ? dir / arg.substr(4) : arg);
+        for (const std::string& arg : c.args)
+            args.push_back(arg.rfind("DIR/", 0) == 0 ? dir / arg.substr(4) : arg);
         args.insert(args.end(), {"-o", dir / "page.htm"});
         CommandRun run = RunCommand(args, c.input, limit);
         EXPECT_EQ(run.status, kStatusUsage);
         std::string message = c.message;
-        if (message.find("DIR/") != std::string::npos) message.replace(message.find("DIR/"), 4, dir.Path() + "/");
+        if (message.find("DIR/") != std::string::npos)
+            message.replace(message.find("DIR/"), 4, dir.Path() + "/");
         EXPECT_EQ(run.err, "menulark-page: " + message + "\n");
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(dir.Entries(), (std::set<std::string>{"in"}));
@@ -91,10 +94,11 @@ void ExpectRefusals(const std::vector<Refusal>& cases, size_t limit = kInputLimi
 
 TEST(HostileInputTest, InputPastTheCeilingIsRefusedAndNothingIsWritten) {
     const std::string over(kLowLimit + 1, '\n');
-    ExpectRefusals({{"standard input", {}, over, "cannot read standard input: the input is larger than 1 MiB"},
-                    {"entry file", {"DIR/in"}, over, "cannot read DIR/in: the input is larger than 1 MiB"},
-                    {"menu file", {"--menu", "DIR/in"}, over, "cannot read DIR/in: the input is larger than 1 MiB"}},
-                   kLowLimit);
+    ExpectRefusals(
+        {{"standard input", {}, over, "cannot read standard input: the input is larger than 1 MiB"},
+         {"entry file", {"DIR/in"}, over, "cannot read DIR/in: the input is larger than 1 MiB"},
+         {"menu file", {"--menu", "DIR/in"}, over, "cannot read DIR/in: the input is larger than 1 MiB"}},
+        kLowLimit);
     // Exactly at the ceiling is still read.
     EXPECT_EQ(RunCommand({"--help"}, std::string(kLowLimit, '\n'), kLowLimit).status, kStatusOk);
 #ifndef _WIN32
@@ -127,24 +131,44 @@ TEST(HostileInputTest, MessagesQuoteOnlyAShortExcerpt) {
     const std::string excerpt = std::string(40, 'v') + "…";
     // The entry below starts at column 70 of line 2.
     ExpectRefusals({
-        {"unknown option", {"--" + huge}, "", "unknown option --" + std::string(38, 'v') + "…\nTry 'menulark-page --help'."},
-        {"--set without =", {"--set", huge}, "", "--set takes FIELD=VALUE, got \"" + excerpt + "\"\nTry 'menulark-page --help'."},
-        {"--lang", {"--modern", "--lang", huge + "!"}, "",
-         "--lang takes a language code such as en or pt-BR, got \"" + excerpt + "\"\nTry 'menulark-page --help'."},
-        {"title with a raw line feed", {}, MenuWith("{\"title\": \"" + huge + "\n\"}"),
+        {"unknown option",
+         {"--" + huge},
+         "",
+         "unknown option --" + std::string(38, 'v') + "…\nTry 'menulark-page --help'."},
+        {"--set without =",
+         {"--set", huge},
+         "",
+         "--set takes FIELD=VALUE, got \"" + excerpt + "\"\nTry 'menulark-page --help'."},
+        {"--lang",
+         {"--modern", "--lang", huge + "!"},
+         "",
+         "--lang takes a language code such as en or pt-BR, got \"" + excerpt +
+             "\"\nTry 'menulark-page --help'."},
+        {"title with a raw line feed",
+         {},
+         MenuWith("{\"title\": \"" + huge + "\n\"}"),
          "standard input: line 2, column " + std::to_string(huge.size() + 81) +
              ": syntax error while parsing value - invalid string: control character U+000A (LF) must be "
-             "escaped to \\u000A or \\n; last read: '\"" + std::string(39, 'v') + "…'"},
-        {"string without its end", {}, MenuWith("{\"title\": \"" + huge),
+             "escaped to \\u000A or \\n; last read: '\"" +
+             std::string(39, 'v') + "…'"},
+        {"string without its end",
+         {},
+         MenuWith("{\"title\": \"" + huge),
          "standard input: line 2, column " + std::to_string(huge.size() + 83) +
              ": syntax error while parsing value - invalid string: missing closing quote; last read: '\"" +
              std::string(39, 'v') + "…'"},
-        {"number of 100,000 digits", {}, MenuWith("{\"title\": " + std::string(100000, '9') + "}"),
+        {"number of 100,000 digits",
+         {},
+         MenuWith("{\"title\": " + std::string(100000, '9') + "}"),
          "standard input: line 2, column " + std::to_string(100000 + 79) + ": number overflow parsing '" +
              std::string(40, '9') + "…'"},
-        {"look", {"--menu"}, Replaced(MenuWith(""), "\"simple\"", "\"" + huge + "\""),
+        {"look",
+         {"--menu"},
+         Replaced(MenuWith(""), "\"simple\"", "\"" + huge + "\""),
          "standard input: /look: unknown look \"" + excerpt + "\" (expected \"simple\" or \"styled\")"},
-        {"entry field name", {}, MenuWith("{\"" + huge + "\": 1}"),
+        {"entry field name",
+         {},
+         MenuWith("{\"" + huge + "\": 1}"),
          "standard input: /entries/0/" + excerpt +
              ": unknown entry field (an entry has \"title\", \"url\" and \"explanation\")"},
     });
@@ -167,8 +191,11 @@ TEST(HostileInputTest, NumbersOfOtherKeysAreWrittenBackExactlyAsWritten) {
 
 TEST(HostileInputTest, CrOnlyLineEndsAreCountedAsLines) {
     ExpectRefusals({
-        {"menu file", {"--menu"}, Replaced(MenuWith("\r{\"title\": \"A\",\r\"url\": x}"), "\n", "\r"),
-         "standard input: line 4, column 8: syntax error while parsing value - invalid literal; last read: '\"url\": x'"},
+        {"menu file",
+         {"--menu"},
+         Replaced(MenuWith("\r{\"title\": \"A\",\r\"url\": x}"), "\n", "\r"),
+         "standard input: line 4, column 8: syntax error while parsing value - invalid literal; "
+         "last read: '\"url\": x'"},
         {"entry list", {}, "A\tu\te\rB\tv\xc3\tf\r", "line 2: not valid UTF-8 at byte 4 of the line"},
     });
 }
@@ -180,7 +207,9 @@ TEST(HostileInputTest, EmptyInputAndMenusWithoutEntriesNameTheFileAndTheFault) {
         {"blank entry file", {"DIR/in"}, " \r\n\n", "DIR/in: the file is empty"},
         {"empty menu file", {"--menu", "DIR/in"}, "", "DIR/in: the file is empty"},
         {"no entries, page", {"DIR/in"}, noEntries, "DIR/in: /entries: no entries"},
-        {"no entries, menu file", {"DIR/in", "--save-menu", "DIR/saved.menu.json"}, noEntries,
+        {"no entries, menu file",
+         {"DIR/in", "--save-menu", "DIR/saved.menu.json"},
+         noEntries,
          "DIR/in: /entries: no entries"},
     });
     // The window may save a menu before it has entries, and open it again.
@@ -191,15 +220,25 @@ TEST(HostileInputTest, EmptyInputAndMenusWithoutEntriesNameTheFileAndTheFault) {
 
 TEST(HostileInputTest, NulCharactersAndLanguageValuesFollowOneRule) {
     ExpectRefusals({
-        {"NUL in an entry line", {}, std::string("A\tu\te\nB\0\tv\tf\n", 13),
+        {"NUL in an entry line",
+         {},
+         std::string("A\tu\te\nB\0\tv\tf\n", 13),
          "line 2: a NUL character (U+0000) cannot go into a page"},
-        {"NUL in a menu file's title", {}, MenuWith(R"({"title": "A\u0000", "url": "u", "explanation": "e"})"),
+        {"NUL in a menu file's title",
+         {},
+         MenuWith(R"({"title": "A\u0000", "url": "u", "explanation": "e"})"),
          "standard input: /entries/0/title: a NUL character (U+0000) cannot go into a page"},
-        {"markup as language", {}, Replaced(MenuWith(R"({"title": "A", "url": "u", "explanation": "e"})"),
-                                            "\"en\"", R"("en\"><b>x</b>")"),
-         "standard input: /modern/lang: expected a language code such as en or pt-BR, found \"en\"><b>x</b>\""},
-        {"same value as --lang", {"--modern", "--lang", "en\"><b>x</b>"}, "A\tu\te\n",
-         "--lang takes a language code such as en or pt-BR, got \"en\"><b>x</b>\"\nTry 'menulark-page --help'."},
+        {"markup as language",
+         {},
+         Replaced(MenuWith(R"({"title": "A", "url": "u", "explanation": "e"})"), "\"en\"",
+                  R"("en\"><b>x</b>")"),
+         "standard input: /modern/lang: expected a language code such as en or pt-BR, "
+         "found \"en\"><b>x</b>\""},
+        {"same value as --lang",
+         {"--modern", "--lang", "en\"><b>x</b>"},
+         "A\tu\te\n",
+         "--lang takes a language code such as en or pt-BR, got \"en\"><b>x</b>\"\n"
+         "Try 'menulark-page --help'."},
     });
 }
 
