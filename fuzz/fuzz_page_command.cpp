@@ -12,6 +12,7 @@
 
 #include "fuzz/fuzz_check.h"
 #include "resources/string_table.h"
+#include "system/text_place.h"
 #include "tools/page_command.h"
 
 using namespace menulark;
@@ -37,9 +38,11 @@ ExpectedItems ReadEntries(std::string_view text) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty()) continue;
         std::vector<std::string> fields = SplitBytes(line, '\t');
-        if (fields.size() != 3 || fields[0].empty() || fields[1].empty() || fields[2].empty()) {
+        // A NUL character cannot go into a page: its line is refused too.
+        if (fields.size() != 3 || fields[0].empty() || fields[1].empty() || fields[2].empty() ||
+            line.find('\0') != std::string::npos) {
             expected.badLine = i + 1;
-            expected.emptyField = fields.size() == 3;
+            expected.emptyField = fields.size() == 3 && line.find('\0') == std::string::npos;
             return expected;
         }
         expected.items.push_back({fields[0], fields[1], fields[2]});
@@ -170,7 +173,7 @@ ExpectedOptions ReadArguments(const std::vector<std::string>& args) {
             if (i + 1 == args.size()) return refuse(a);
             const std::string& value = args[++i];
             if (value.empty()) return refuse(a);
-            if (a == "--lang" && !LooksLikeLanguageTag(value)) return refuse(value);
+            if (a == "--lang" && !LooksLikeLanguageTag(value)) return refuse(Excerpt(value));
             if (modernOnly.empty()) modernOnly = a;
             if (a == "--target") e.options.page.target = value;
             if (a == "--label") e.options.page.label = value;
@@ -185,12 +188,12 @@ ExpectedOptions ReadArguments(const std::vector<std::string>& args) {
                 continue;
             }
             const size_t equals = value.find('=');
-            if (equals == std::string::npos) return refuse(value);
+            if (equals == std::string::npos) return refuse(Excerpt(value));
             std::string* field = FindStyleField(e.options.style, value.substr(0, equals));
-            if (!field) return refuse(value.substr(0, equals));
+            if (!field) return refuse(Excerpt(value.substr(0, equals)));
             *field = value.substr(equals + 1);
         } else if (a.size() >= 2 && a[0] == '-') {
-            return refuse(a);
+            return refuse(Excerpt(a));  // messages quote long values in part
         } else if (a.empty()) {
             return refuse("empty input file name");
         } else if (!input(a, a == "-")) {

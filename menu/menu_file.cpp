@@ -1,15 +1,17 @@
 #include "menu/menu_file.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iomanip>
+#include <functional>
 #include <nlohmann/json.hpp>
-#include <ostream>
-#include <streambuf>
 #include <unordered_set>
+
+#include "menu/json_text.h"
+#include "menu/language_code.h"
+#include "system/read_file.h"
+#include "system/text_place.h"
+#include "system/utf8_check.h"
 
 namespace menulark {
 namespace {
@@ -30,10 +32,10 @@ struct Fault {
     throw Fault{(pointer.empty() ? std::string("top level") : pointer) + ": " + problem};
 }
 
-// One reference token of a JSON pointer.
+// One reference token of a JSON pointer; a long key shows as an excerpt.
 std::string Token(std::string_view key) {
     std::string token;
-    for (char c : key) {
+    for (char c : Excerpt(key)) {
         if (c == '~')
             token += "~0";
         else if (c == '/')
@@ -44,67 +46,81 @@ std::string Token(std::string_view key) {
     return token;
 }
 
-// Position of the first byte that is not part of well-formed UTF-8, or npos.
-size_t InvalidUtf8At(std::string_view text) {
-    const auto* s = reinterpret_cast<const unsigned char*>(text.data());
-    const size_t n = text.size();
-    size_t i = 0;
-    while (i < n) {
-        unsigned char c = s[i];
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        size_t length;
-        unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
-        if (c >= 0xC2 && c <= 0xDF) {
-            length = 2;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            length = 3;
-            if (c == 0xE0) low = 0xA0;   // no overlong forms
-            if (c == 0xED) high = 0x9F;  // no surrogates
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            length = 4;
-            if (c == 0xF0) low = 0x90;
-            if (c == 0xF4) high = 0x8F;  // nothing above U+10FFFF
-        } else {
-            return i;
-        }
-        if (i + 1 >= n || s[i + 1] < low || s[i + 1] > high) return i;
-        for (size_t k = 2; k < length; ++k)
-            if (i + k >= n || (s[i + k] & 0xC0) != 0x80) return i;
-        i += length;
+// The parser's own description of a fault, short: without the library's
+// "[json.exception...]" and place prefix, and with the text it quotes (the
+// last part of the message, between single quotes) cut to an excerpt.
+std::string ParserProblem(const std::exception& e) {
+    std::string_view what = e.what();
+    if (size_t end = what.find("] "); what.substr(0, 1) == "[" && end != what.npos)
+        what.remove_prefix(end + 2);
+    if (size_t end = what.find(": ", what.find("column "));
+        what.substr(0, 12) == "parse error " && end != what.npos)
+        what.remove_prefix(end + 2);
+    size_t lastRead = what.find("; last read: '");
+    size_t open = lastRead == what.npos ? what.find('\'') : lastRead + 13;
+    if (open == what.npos || what.size() < open + 2 || what.back() != '\'') return std::string(what);
+    return std::string(what.substr(0, open + 1)) + Excerpt(what.substr(open + 1, what.size() - open - 2)) +
+           "'";
+}
+
+std::string Found(const Json& value) {
+    switch (value.type()) {
+        case Json::value_t::object:
+            return "found an object";
+        case Json::value_t::array:
+            return "found an array";
+        case Json::value_t::string:
+            return "found a string";
+        case Json::value_t::boolean:
+            return "found true or false";
+        case Json::value_t::null:
+            return "found null";
+        default:
+            return "found a number";
     }
-    return std::string_view::npos;
 }
 
-// "line L, column C" of byte `offset`, columns counted in characters.
-std::string LineAndColumn(std::string_view text, size_t offset) {
-    offset = std::min(offset, text.size());
-    size_t line = 1, lineStart = 0;
-    for (size_t i = 0; i < offset; ++i)
-        if (text[i] == '\n') {
-            ++line;
-            lineStart = i + 1;
-        }
-    size_t column = 1;
-    for (size_t i = lineStart; i < offset; ++i)
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) ++column;
-    return "line " + std::to_string(line) + ", column " + std::to_string(column);
+std::string String(Json& value, const std::string& pointer) {
+    if (!value.is_string()) Fail(pointer, "expected a string, " + Found(value));
+    std::string& text = value.get_ref<std::string&>();
+    if (text.find('\0') != std::string::npos) Fail(pointer, kNulProblem);
+    return std::move(text);
 }
 
-// The parser's own description of a syntax error, without its prefix.
-std::string SyntaxProblem(const std::exception& e) {
-    std::string what = e.what();
-    size_t column = what.find("column ");
-    size_t colon = column == std::string::npos ? column : what.find(": ", column);
-    return colon == std::string::npos ? what : what.substr(colon + 2);
+void ExpectObject(const Json& value, const std::string& pointer) {
+    if (!value.is_object()) Fail(pointer, "expected an object, " + Found(value));
+}
+
+// Checks one element of "entries" and appends it to `entries`.
+void ReadEntry(Json& entry, size_t index, MenuItemList& entries) {
+    static const char* const kFields[] = {"title", "url", "explanation"};
+    const std::string pointer = "/entries/" + std::to_string(index);
+    ExpectObject(entry, pointer);
+    for (auto& [key, member] : entry.items())
+        if (key != kFields[0] && key != kFields[1] && key != kFields[2])
+            Fail(pointer + "/" + Token(key),
+                 "unknown entry field (an entry has \"title\", \"url\" and \"explanation\")");
+    std::string texts[3];
+    for (int f = 0; f < 3; ++f) {
+        const std::string fieldPointer = pointer + "/" + kFields[f];
+        auto it = entry.find(kFields[f]);
+        if (it == entry.end()) Fail(fieldPointer, "missing");
+        texts[f] = String(*it, fieldPointer);
+        if (texts[f].empty())
+            Fail(fieldPointer, "empty (every entry needs a title, a URL and an explanation)");
+    }
+    entries.AddItem(std::move(texts[0]), std::move(texts[1]), std::move(texts[2]));
 }
 
 // Builds the tree from the parser's events. Beyond what the library's own
 // builder does, it refuses a key given twice in one object (a tree keeps
 // only one of them) and nesting beyond kMaxDepth, and it appends keys without
 // searching, so that no object makes reading slow however many keys it has.
+//
+// The elements of the top-level "entries" array are not kept in the tree:
+// each is checked and made a menu entry as soon as it is complete, so that
+// a menu of a million entries needs no tree of a million objects. The first
+// fault among them is kept for its turn after the other keys are checked.
 class TreeBuilder : public nlohmann::json_sax<Json> {
 public:
     explicit TreeBuilder(std::string_view text) : m_text(text) {}
@@ -140,11 +156,15 @@ public:
     bool parse_error(std::size_t position, const std::string&,
                      const nlohmann::detail::exception& e) override {
         // The position counts from 1 and points at the character that did not fit.
-        return Refuse(LineAndColumn(m_text, position > 0 ? position - 1 : 0) + ": " + SyntaxProblem(e));
+        return Refuse(LineAndColumn(m_text, position > 0 ? position - 1 : 0) + ": " + ParserProblem(e));
     }
 
     Json& Root() { return m_root; }
     const std::string& Error() const { return m_error; }
+    /// Whether "entries" was an array, read into Entries() or EntriesFault().
+    bool EntriesStreamed() const { return m_entriesStreamed; }
+    MenuItemList& Entries() { return m_entries; }
+    const std::string& EntriesFault() const { return m_entriesFault; }
 
 private:
     static constexpr size_t kSearchLimit = 16;  // objects beyond this size get a key set
@@ -153,6 +173,8 @@ private:
         Json* node;
         std::string key;                       // of the value to come, in an object
         std::unordered_set<std::string> keys;  // filled for large objects only
+        bool streamed = false;                 // the entries array: elements go to m_slot
+        size_t count = 0;                      // elements begun, in the entries array
     };
 
     // Stores `value` where the parser is; returns where it went.
@@ -162,6 +184,11 @@ private:
             return &m_root;
         }
         Frame& frame = m_frames.back();
+        if (frame.streamed) {
+            ++frame.count;
+            m_slot = std::move(value);
+            return &m_slot;
+        }
         if (frame.node->is_array()) {
             frame.node->get_ref<Json::array_t&>().push_back(std::move(value));
             return &frame.node->get_ref<Json::array_t&>().back();
@@ -174,19 +201,37 @@ private:
 
     bool Add(Json&& value) {
         Place(std::move(value));
+        TakeEntry();
         return true;
     }
 
     bool Enter(Json&& container) {
         if (m_frames.size() >= kMaxDepth)
             return Refuse(Pointer() + ": nested deeper than " + std::to_string(kMaxDepth) + " levels");
-        m_frames.push_back({Place(std::move(container)), {}, {}});
+        const bool entries = m_frames.size() == 1 && container.is_array() && m_frames[0].key == "entries";
+        Json* node = Place(std::move(container));
+        m_frames.push_back({node, {}, {}, entries, 0});
+        m_entriesStreamed = m_entriesStreamed || entries;
         return true;
     }
 
     bool Leave() {
         m_frames.pop_back();
+        TakeEntry();
         return true;
+    }
+
+    // A complete element of the entries array becomes a menu entry.
+    void TakeEntry() {
+        if (m_frames.empty() || !m_frames.back().streamed) return;
+        if (m_entriesFault.empty()) {
+            try {
+                ReadEntry(m_slot, m_frames.back().count - 1, m_entries);
+            } catch (const Fault& fault) {
+                m_entriesFault = fault.message;
+            }
+        }
+        m_slot = nullptr;
     }
 
     bool Refuse(std::string message) {
@@ -199,13 +244,15 @@ private:
     std::string Pointer() const {
         std::string pointer;
         for (size_t i = 0; i < m_frames.size(); ++i) {
-            const Json& node = *m_frames[i].node;
+            const Frame& frame = m_frames[i];
             const bool innermost = i + 1 == m_frames.size();
-            if (node.is_array())
-                pointer += "/" + std::to_string(node.size() - (innermost ? 0 : 1));
-            else
-                pointer += "/" + Token(innermost ? m_frames[i].key
-                                                 : node.get_ref<const Json::object_t&>().back().first);
+            if (frame.node->is_array()) {
+                const size_t size = frame.streamed ? frame.count : frame.node->size();
+                pointer += "/" + std::to_string(size - (innermost ? 0 : 1));
+            } else {
+                pointer += "/" + Token(innermost ? frame.key
+                                                 : frame.node->get_ref<const Json::object_t&>().back().first);
+            }
         }
         return pointer;
     }
@@ -214,42 +261,20 @@ private:
     Json m_root;
     std::vector<Frame> m_frames;
     std::string m_error;
+    Json m_slot;  // the element of the entries array being built
+    bool m_entriesStreamed = false;
+    MenuItemList m_entries;
+    std::string m_entriesFault;
 };
 
-std::string Found(const Json& value) {
-    switch (value.type()) {
-        case Json::value_t::object:
-            return "found an object";
-        case Json::value_t::array:
-            return "found an array";
-        case Json::value_t::string:
-            return "found a string";
-        case Json::value_t::boolean:
-            return "found true or false";
-        case Json::value_t::null:
-            return "found null";
-        default:
-            return "found a number";
-    }
+std::string Quoted(const std::string& text) {
+    return "\"" + Excerpt(text) + "\"";
 }
 
 const Json& Member(const Json& object, const std::string& pointer, const char* key) {
     auto it = object.find(key);
     if (it == object.end()) Fail(pointer + "/" + key, "missing");
     return *it;
-}
-
-std::string String(Json& value, const std::string& pointer) {
-    if (!value.is_string()) Fail(pointer, "expected a string, " + Found(value));
-    return std::move(value.get_ref<std::string&>());
-}
-
-void ExpectObject(const Json& value, const std::string& pointer) {
-    if (!value.is_object()) Fail(pointer, "expected an object, " + Found(value));
-}
-
-std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
 }
 
 int Version(const Json& root) {
@@ -286,12 +311,17 @@ void ReadModern(Json& value, MenuDocument& document) {
     ExpectObject(value, "/modern");
     for (auto& [key, member] : value.items()) {
         std::string pointer = "/modern/" + Token(key);
-        if (key == "label")
+        if (key == "label") {
             document.modernLabel = String(member, pointer);
-        else if (key == "lang")
+        } else if (key == "lang") {
             document.modernLanguage = String(member, pointer);
-        else
+            // Empty leaves the page's language unnamed; anything else is a code, as --lang takes.
+            if (!document.modernLanguage.empty() && !IsLanguageCode(document.modernLanguage))
+                Fail(pointer, std::string("expected ") + kLanguageCodeExample + ", found " +
+                                  Quoted(document.modernLanguage));
+        } else {
             Fail(pointer, "unknown key (the modern page takes \"label\" and \"lang\")");
+        }
     }
 }
 
@@ -318,31 +348,18 @@ void ReadStyle(Json& value, MenuDocument& document) {
     }
 }
 
-void ReadEntries(Json& value, MenuDocument& document) {
-    if (!value.is_array()) Fail("/entries", "expected an array, " + Found(value));
-    static const char* const kFields[] = {"title", "url", "explanation"};
-    size_t index = 0;
-    for (Json& entry : value) {
-        const std::string pointer = "/entries/" + std::to_string(index++);
-        ExpectObject(entry, pointer);
-        for (auto& [key, member] : entry.items())
-            if (key != kFields[0] && key != kFields[1] && key != kFields[2])
-                Fail(pointer + "/" + Token(key),
-                     "unknown entry field (an entry has \"title\", \"url\" and \"explanation\")");
-        std::string texts[3];
-        for (int f = 0; f < 3; ++f) {
-            const std::string fieldPointer = pointer + "/" + kFields[f];
-            auto it = entry.find(kFields[f]);
-            if (it == entry.end()) Fail(fieldPointer, "missing");
-            texts[f] = String(*it, fieldPointer);
-            if (texts[f].empty())
-                Fail(fieldPointer, "empty (every entry needs a title, a URL and an explanation)");
-        }
-        document.entries.AddItem(std::move(texts[0]), std::move(texts[1]), std::move(texts[2]));
+void ReadEntries(TreeBuilder& builder, MenuDocument& document) {
+    if (!builder.EntriesStreamed()) {
+        const Json& value = builder.Root()["entries"];
+        Fail("/entries", "expected an array, " + Found(value));
     }
+    if (!builder.EntriesFault().empty()) throw Fault{builder.EntriesFault()};
+    document.entries = std::move(builder.Entries());
 }
 
-MenuDocument ReadDocument(Json& root) {
+// `text` is the file's text, for the other top-level keys' values as written.
+MenuDocument ReadDocument(TreeBuilder& builder, std::string_view text) {
+    Json& root = builder.Root();
     ExpectObject(root, "");
     const int version = Version(root);
 
@@ -354,94 +371,141 @@ MenuDocument ReadDocument(Json& root) {
     ReadFlavor(root["flavor"], document);
     ReadStyle(root["style"], document);
     if (hasModern) ReadModern(root["modern"], document);
-    ReadEntries(root["entries"], document);
+    ReadEntries(builder, document);
 
+    // Kept as written, so that a number keeps every digit.
+    const std::vector<std::string_view> written = TopLevelValues(text);
+    size_t index = 0;
     for (auto& [key, value] : root.items()) {
+        const std::string_view source = written.at(index++);
         if (key == "format" || key == "version" || key == "look" || key == "flavor" || key == "style" ||
             key == "entries" || (hasModern && key == "modern"))
             continue;
         if (key == "modern")
             Fail("/modern", "not part of format version " + std::to_string(version) +
                                 " (the modern page's label and language came with version 2)");
-        document.extraKeys.push_back({key, value.dump()});
+        std::string json;
+        AppendRelaidJson(json, source, -1, 0);
+        document.extraKeys.push_back({key, std::move(json)});
     }
     return document;
 }
 
 // Checks every text before writing, so that a fault names its place.
-void CheckUtf8(const std::string& text, const std::string& pointer) {
-    if (InvalidUtf8At(text) != std::string_view::npos) Fail(pointer, "not valid UTF-8 text");
+void CheckUtf8(std::string_view text, const std::string& pointer) {
+    if (FirstInvalidUtf8(text)) Fail(pointer, "not valid UTF-8 text");
 }
 
-Json Tree(const MenuDocument& document) {
-    Json root;
-    root["format"] = kFormatName;
-    root["version"] = kMenuFileVersion;
-    root["look"] = document.style.styledMode ? "styled" : "simple";
-    root["flavor"] = document.flavor == PageFlavor::Modern ? "modern" : "classic";
+// Writes the file text as nlohmann-json's pretty printing with two spaces
+// would (the format's first writer), without building a tree of the menu.
+class FileWriter {
+public:
+    explicit FileWriter(std::string& out) : m_out(out) {}
 
-    CheckUtf8(document.modernLabel, "/modern/label");
-    CheckUtf8(document.modernLanguage, "/modern/lang");
-    root["modern"] = {{"label", document.modernLabel}, {"lang", document.modernLanguage}};
-
-    Json& style = root["style"] = Json::object();
-    for (const StyleField& field : StyleFields()) {
-        const std::string& text = document.style.*field.member;
-        CheckUtf8(text, "/style/" + std::string(field.name));
-        style[std::string(field.name)] = text;
+    void Key(int depth, std::string_view key) {
+        m_out.append(static_cast<size_t>(2 * depth), ' ');
+        AppendJsonString(m_out, key);
+        m_out += ": ";
     }
-    style["scrollbarColors"] = document.style.scrollbarColors;
+    void String(int depth, std::string_view key, std::string_view value, bool last = false) {
+        Key(depth, key);
+        AppendJsonString(m_out, value);
+        m_out += last ? "\n" : ",\n";
+    }
+    void Raw(int depth, std::string_view key, std::string_view json, bool last = false) {
+        Key(depth, key);
+        m_out += json;
+        m_out += last ? "\n" : ",\n";
+    }
+    void Open(int depth, std::string_view key, char bracket) {
+        Key(depth, key);
+        m_out += bracket;
+        m_out += '\n';
+    }
+    void Close(int depth, char bracket, bool last = false) {
+        m_out.append(static_cast<size_t>(2 * depth), ' ');
+        m_out += bracket;
+        m_out += last ? "\n" : ",\n";
+    }
+    std::string& Out() { return m_out; }
 
-    Json::array_t& entries = (root["entries"] = Json::array()).get_ref<Json::array_t&>();
-    entries.reserve(document.entries.size());
+private:
+    std::string& m_out;
+};
+
+void WriteEntries(FileWriter& writer, const MenuItemList& entries, bool last) {
+    if (entries.size() == 0) {
+        writer.Raw(1, "entries", "[]", last);
+        return;
+    }
+    writer.Open(1, "entries", '[');
     size_t index = 0;
-    for (const MenuItem& item : document.entries) {
+    for (const MenuItem& item : entries) {
         const std::string pointer = "/entries/" + std::to_string(index++);
         CheckUtf8(item.title, pointer + "/title");
         CheckUtf8(item.url, pointer + "/url");
         CheckUtf8(item.explanation, pointer + "/explanation");
-        // Built member by member: a braced list would copy every text twice.
-        Json entry = Json::object();
-        Json::object_t& members = entry.get_ref<Json::object_t&>();
-        members.reserve(3);
-        members.Container::emplace_back("title", item.title);
-        members.Container::emplace_back("url", item.url);
-        members.Container::emplace_back("explanation", item.explanation);
-        entries.push_back(std::move(entry));
+        writer.Out() += "    {\n";
+        writer.String(3, "title", item.title);
+        writer.String(3, "url", item.url);
+        writer.String(3, "explanation", item.explanation, true);
+        writer.Out() += index == entries.size() ? "    }\n" : "    },\n";
     }
-
-    for (const ExtraKey& extra : document.extraKeys) {
-        const std::string pointer = "/" + Token(extra.name);
-        CheckUtf8(extra.name, pointer);
-        if (root.contains(extra.name)) continue;  // never one of ours (the reader sees to that)
-        try {
-            root[extra.name] = Json::parse(extra.json);
-        } catch (const Json::exception&) {
-            Fail(pointer, "not JSON text");
-        }
-    }
-    return root;
+    writer.Close(1, ']', last);
 }
 
-// Appends what is written to a string that was given its room up front:
-// letting a text of megabytes grow step by step costs more than making it.
-class AppendBuffer : public std::streambuf {
-public:
-    explicit AppendBuffer(std::string& text) : m_text(text) {}
-
-protected:
-    std::streamsize xsputn(const char* s, std::streamsize n) override {
-        m_text.append(s, static_cast<size_t>(n));
-        return n;
+// The other top-level keys: the first of a name where it stands, with the
+// value of its last; never one of this program's own (the reader sees to that).
+std::vector<const ExtraKey*> ExtraKeysToWrite(const std::vector<ExtraKey>& extraKeys) {
+    static const std::unordered_set<std::string> kOwn = {"format", "version", "look",   "flavor",
+                                                         "modern", "style",   "entries"};
+    std::vector<const ExtraKey*> chosen;
+    std::unordered_set<std::string> seen;
+    for (const ExtraKey& extra : extraKeys) {
+        CheckUtf8(extra.name, "/" + Token(extra.name));
+        if (kOwn.count(extra.name) || !seen.insert(extra.name).second) continue;
+        const ExtraKey* lastOfName = &extra;
+        for (const ExtraKey& later : extraKeys)
+            if (later.name == extra.name) lastOfName = &later;
+        if (!Json::accept(lastOfName->json)) Fail("/" + Token(extra.name), "not JSON text");
+        chosen.push_back(lastOfName);
     }
-    int_type overflow(int_type c) override {
-        if (!traits_type::eq_int_type(c, traits_type::eof())) m_text += traits_type::to_char_type(c);
-        return traits_type::not_eof(c);
-    }
+    return chosen;
+}
 
-private:
-    std::string& m_text;
-};
+void WriteFileText(const MenuDocument& document, std::string& text) {
+    FileWriter writer(text);
+    text += "{\n";
+    writer.String(1, "format", kFormatName);
+    writer.Raw(1, "version", std::to_string(kMenuFileVersion));
+    writer.String(1, "look", document.style.styledMode ? "styled" : "simple");
+    writer.String(1, "flavor", document.flavor == PageFlavor::Modern ? "modern" : "classic");
+
+    CheckUtf8(document.modernLabel, "/modern/label");
+    CheckUtf8(document.modernLanguage, "/modern/lang");
+    writer.Open(1, "modern", '{');
+    writer.String(2, "label", document.modernLabel);
+    writer.String(2, "lang", document.modernLanguage, true);
+    writer.Close(1, '}');
+
+    writer.Open(1, "style", '{');
+    for (const StyleField& field : StyleFields()) {
+        const std::string& value = document.style.*field.member;
+        CheckUtf8(value, "/style/" + std::string(field.name));
+        writer.String(2, field.name, value);
+    }
+    writer.Raw(2, "scrollbarColors", document.style.scrollbarColors ? "true" : "false", true);
+    writer.Close(1, '}');
+
+    const std::vector<const ExtraKey*> extras = ExtraKeysToWrite(document.extraKeys);
+    WriteEntries(writer, document.entries, extras.empty());
+    for (const ExtraKey* extra : extras) {
+        writer.Key(1, extra->name);
+        AppendRelaidJson(text, extra->json, 2, 1);
+        text += extra == extras.back() ? "\n" : ",\n";
+    }
+    text += "}\n";
+}
 
 // A little more than the file text's length for `document`.
 size_t SizeHint(const MenuDocument& document) {
@@ -464,14 +528,13 @@ bool MenuDocument::operator==(const MenuDocument& o) const {
 
 MenuFileRead ParseMenuFile(std::string_view text) {
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-    if (size_t bad = InvalidUtf8At(text); bad != std::string_view::npos)
-        return {std::nullopt, LineAndColumn(text, bad) + ": not UTF-8 text"};
-    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
-        return {std::nullopt, "the file is empty"};
+    if (std::optional<size_t> bad = FirstInvalidUtf8(text))
+        return {std::nullopt, LineAndColumn(text, *bad) + ": not UTF-8 text"};
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) return {std::nullopt, kEmptyFileProblem};
     TreeBuilder builder(text);
     if (!Json::sax_parse(text.begin(), text.end(), &builder)) return {std::nullopt, builder.Error()};
     try {
-        return {ReadDocument(builder.Root()), {}};
+        return {ReadDocument(builder, text), {}};
     } catch (const Fault& fault) {
         return {std::nullopt, fault.message};
     }
@@ -480,28 +543,17 @@ MenuFileRead ParseMenuFile(std::string_view text) {
 MenuFileRead ReadMenuFile(const std::string& path) {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) return {std::nullopt, "this is a folder, not a file"};
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {std::nullopt, std::strerror(errno)};
-    std::string text;
-    in.seekg(0, std::ios::end);
-    std::streamoff size = in.tellg();
-    in.seekg(0, std::ios::beg);
-    if (size > 0) {
-        text.resize(static_cast<size_t>(size));
-        in.read(text.data(), size);
-    }
-    if (!in) return {std::nullopt, "the file could not be read"};
-    return ParseMenuFile(text);
+    ReadResult read = ReadWholeFile(path);
+    // The C library's words for the system's reason, as on every platform.
+    if (!read) return {std::nullopt, read.tooLarge ? read.reason : std::strerror(read.error)};
+    return ParseMenuFile(read.bytes);
 }
 
 std::string MenuFileText(const MenuDocument& document, std::string* error) {
+    std::string text;
     try {
-        const Json tree = Tree(document);
-        std::string text;
         text.reserve(SizeHint(document));
-        AppendBuffer buffer(text);
-        std::ostream out(&buffer);
-        out << std::setw(2) << tree << '\n';  // the library's pretty printing, two spaces
+        WriteFileText(document, text);
         return text;
     } catch (const Fault& fault) {
         if (error) *error = fault.message;

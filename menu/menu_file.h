@@ -23,7 +23,8 @@ inline constexpr int kMenuFileVersion = 2;
 inline constexpr const char* kMenuFileExtension = ".menu.json";
 
 /// A top-level key of a menu file that this program does not use, with its
-/// value as compact JSON text. Kept so that a save writes it back.
+/// value as compact JSON text, numbers as written. Kept so that a save
+/// writes it back.
 struct ExtraKey {
     std::string name;
     std::string json;
@@ -52,11 +53,16 @@ struct MenuFileRead {
     std::string error;
 };
 
-/// Reads menu file text. Line ends may be LF or CR LF; a UTF-8 byte order
-/// mark is skipped. Strict: any fault gives a message and no document.
+/// What ParseMenuFile says of a text with nothing but blanks and line ends.
+inline constexpr const char* kEmptyFileProblem = "the file is empty";
+
+/// Reads menu file text. Line ends may be LF, CR LF or CR; a UTF-8 byte order
+/// mark is skipped. Strict: any fault gives a message and no document. A
+/// message quotes at most a short excerpt of the text.
 MenuFileRead ParseMenuFile(std::string_view text);
 
-/// Reads the menu file at `path` (the message does not repeat the path).
+/// Reads the menu file at `path` (the message does not repeat the path); a
+/// file larger than kInputLimitBytes is refused unread.
 MenuFileRead ReadMenuFile(const std::string& path);
 
 /// The file text for `document`: two-space indentation, keys in a fixed

@@ -15,4 +15,8 @@ struct MenuItem {
     }
 };
 
+/// Why a text read from a file cannot hold U+0000: a browser shows it in a
+/// page as U+FFFD, so it is refused like a raw control character.
+inline constexpr const char* kNulProblem = "a NUL character (U+0000) cannot go into a page";
+
 }  // namespace menulark

@@ -2,6 +2,7 @@
 // system's own reason (FormatMessageW) for a failure.
 #include <io.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -18,9 +19,16 @@ ReadResult Failure(DWORD code) {
     return result;
 }
 
+ReadResult TooLarge(size_t limit) {
+    ReadResult result;
+    result.reason = TooLargeReason(limit);
+    result.tooLarge = true;
+    return result;
+}
+
 }  // namespace
 
-ReadResult ReadToEnd(int fd) {
+ReadResult ReadToEnd(int fd, size_t limit) {
     ReadResult result;
     char buffer[1 << 16];
     for (;;) {
@@ -31,19 +39,25 @@ ReadResult ReadToEnd(int fd) {
             result.error = errno;
             return result;
         }
+        if (static_cast<size_t>(n) > limit - result.bytes.size()) return TooLarge(limit);
         result.bytes.append(buffer, static_cast<size_t>(n));
     }
     result.ok = true;
     return result;
 }
 
-ReadResult ReadWholeFile(const std::string& path) {
+ReadResult ReadWholeFile(const std::string& path, size_t limit) {
     std::wstring wide;
     if (!windows_system::WideFromUtf8(path, wide)) return Failure(ERROR_INVALID_NAME);
     HANDLE file = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return Failure(GetLastError());
     ReadResult result;
+    // The file's size gives the text its room up front, so that a large
+    // file is not copied as it grows.
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(file, &size) && size.QuadPart > 0)
+        result.bytes.reserve(std::min(static_cast<size_t>(size.QuadPart), limit) + 1);
     char buffer[1 << 16];
     for (;;) {
         DWORD n = 0;
@@ -53,6 +67,10 @@ ReadResult ReadWholeFile(const std::string& path) {
             return Failure(code);
         }
         if (n == 0) break;
+        if (n > limit - result.bytes.size()) {
+            CloseHandle(file);
+            return TooLarge(limit);
+        }
         result.bytes.append(buffer, n);
     }
     CloseHandle(file);

@@ -10,16 +10,193 @@
 #include <iterator>
 #include <sstream>
 
+#include "menu/language_code.h"
 #include "page/contrast.h"
-#include "system/default_program.h"
 #include "page/modern_page.h"
-#include "system/read_file.h"
 #include "page/url_scheme.h"
-#include "system/utf8_check.h"
 #include "resources/string_table.h"
 #include "resources/version.h"
+#include "system/default_program.h"
+#include "system/read_file.h"
+#include "system/text_place.h"
+#include "system/utf8_check.h"
 
 namespace menulark {
+
+namespace {
+
+// What an option does with the command's options; a non-empty result is
+// the message that refuses the arguments.
+struct ParseState {
+    PageCommandOptions options;
+    std::string modernOnly;  // the first option that only the modern page knows
+    bool targetGiven = false;
+};
+using OptionAction = std::string (*)(ParseState& state, const std::string& value);
+
+// How an option takes an empty value.
+enum class EmptyValue { Taken, NeedsValue, NeedsFileName };
+
+// One option: its name, the name of its value (none for a switch), its
+// lines of --help text, and what it does. Parsing and --help both come
+// from kOptions, in its order.
+struct OptionRow {
+    const char* name;
+    const char* valueName;  // nullptr: a switch
+    std::vector<std::string> help;
+    EmptyValue empty;
+    OptionAction apply;
+};
+
+// A value that only the modern page takes: --target, --label and --lang.
+std::string ModernValue(ParseState& state, const char* option, std::string& field, const std::string& value) {
+    field = value;
+    if (state.modernOnly.empty()) state.modernOnly = option;
+    return {};
+}
+
+std::string SetStyleValue(ParseState& state, const std::string& value) {
+    size_t equals = value.find('=');
+    if (equals == std::string::npos) return "--set takes FIELD=VALUE, got \"" + Excerpt(value) + "\"";
+    std::string name = value.substr(0, equals);
+    std::string* field = FindStyleField(state.options.style, name);
+    if (!field) return "unknown style field \"" + Excerpt(name) + "\" (see --help for the list)";
+    *field = value.substr(equals + 1);
+    state.options.setValues.emplace_back(name, *field);
+    return {};
+}
+
+std::vector<std::string> StyleFieldLines() {
+    std::vector<std::string> lines = {"set a style value (repeatable); FIELD is one of:"};
+    for (const StyleField& field : StyleFields()) lines.push_back("  " + std::string(field.name));
+    return lines;
+}
+
+const std::vector<OptionRow>& Options() {
+    static const std::vector<OptionRow> kOptions = {
+        {"--styled",
+         nullptr,
+         {"use the styled look (default: the simple look)"},
+         EmptyValue::Taken,
+         [](ParseState& s, const std::string&) {
+             s.options.style.styledMode = true;
+             return std::string();
+         }},
+        {"--no-scrollbar-colors",
+         nullptr,
+         {"styled look without scroll-bar colours"},
+         EmptyValue::Taken,
+         [](ParseState& s, const std::string&) {
+             s.options.style.scrollbarColors = false;
+             return std::string();
+         }},
+        {"--modern",
+         nullptr,
+         {"write the menu as a page for current browsers", "(default: the classic page)"},
+         EmptyValue::Taken,
+         [](ParseState& s, const std::string&) {
+             s.options.modern = true;
+             return std::string();
+         }},
+        {"--snippet",
+         nullptr,
+         {"with --modern: write only what goes into a page of",
+          "your own: one style element, the menu, one script"},
+         EmptyValue::Taken,
+         [](ParseState& s, const std::string&) {
+             s.options.page.snippet = true;
+             return std::string();
+         }},
+        {"--target",
+         "SELECTOR",
+         {"with --snippet: open the menu on the elements that",
+          "match this CSS selector (default: the whole page)"},
+         EmptyValue::NeedsValue,
+         [](ParseState& s, const std::string& value) {
+             s.targetGiven = true;
+             return ModernValue(s, "--target", s.options.page.target, value);
+         }},
+        {"--label",
+         "TEXT",
+         {"with --modern: the menu's accessible name (default: Menu)"},
+         EmptyValue::NeedsValue,
+         [](ParseState& s, const std::string& value) {
+             s.options.labelGiven = true;
+             return ModernValue(s, "--label", s.options.page.label, value);
+         }},
+        {"--lang",
+         "CODE",
+         {"with --modern: the language of the page (default: en)"},
+         EmptyValue::NeedsValue,
+         [](ParseState& s, const std::string& value) {
+             if (!IsLanguageCode(value))
+                 return std::string("--lang takes ") + kLanguageCodeExample + ", got \"" + Excerpt(value) +
+                        "\"";
+             s.options.langGiven = true;
+             return ModernValue(s, "--lang", s.options.page.lang, value);
+         }},
+        {"--menu",
+         nullptr,
+         {"read the input as a menu file, whatever it looks like"},
+         EmptyValue::Taken,
+         [](ParseState& s, const std::string&) {
+             s.options.menuInput = true;
+             return std::string();
+         }},
+        {"--save-menu",
+         "FILE",
+         {"write the menu file for the entries and options read",
+          "to FILE instead of a page (give -o or --open to write", "the page as well)"},
+         EmptyValue::NeedsFileName,
+         [](ParseState& s, const std::string& value) {
+             s.options.saveMenuPath = value;
+             return std::string();
+         }},
+        {"--set", "FIELD=VALUE", StyleFieldLines(), EmptyValue::Taken, SetStyleValue},
+        {"-o",
+         "FILE",
+         {std::string("write the page to FILE (default: ") + kPageFileName + ")"},
+         EmptyValue::NeedsFileName,
+         [](ParseState& s, const std::string& value) {
+             s.options.outputPath = value;
+             s.options.outputGiven = true;
+             return std::string();
+         }},
+        {"--open",
+         nullptr,
+         {"open the written page with the default program"},
+         EmptyValue::Taken,
+         [](ParseState& s, const std::string&) {
+             s.options.open = true;
+             return std::string();
+         }},
+        {"--help",
+         nullptr,
+         {"show this text"},
+         EmptyValue::Taken,
+         [](ParseState& s, const std::string&) {
+             s.options.help = true;
+             return std::string();
+         }},
+        {"--version",
+         nullptr,
+         {"show the version"},
+         EmptyValue::Taken,
+         [](ParseState& s, const std::string&) {
+             s.options.version = true;
+             return std::string();
+         }},
+    };
+    return kOptions;
+}
+
+const OptionRow* FindOption(const std::string& arg) {
+    for (const OptionRow& row : Options())
+        if (arg == row.name) return &row;
+    return nullptr;
+}
+
+}  // namespace
 
 std::string PageCommandUsage() {
     std::string usage =
@@ -37,35 +214,16 @@ std::string PageCommandUsage() {
         "script in the page: each one gets a warning on standard error, and the page\n"
         "is written all the same.\n"
         "\n"
-        "Options:\n"
-        "  --styled               use the styled look (default: the simple look)\n"
-        "  --no-scrollbar-colors  styled look without scroll-bar colours\n"
-        "  --modern               write the menu as a page for current browsers\n"
-        "                         (default: the classic page)\n"
-        "  --snippet              with --modern: write only what goes into a page of\n"
-        "                         your own: one style element, the menu, one script\n"
-        "  --target SELECTOR      with --snippet: open the menu on the elements that\n"
-        "                         match this CSS selector (default: the whole page)\n"
-        "  --label TEXT           with --modern: the menu's accessible name (default: Menu)\n"
-        "  --lang CODE            with --modern: the language of the page (default: en)\n"
-        "  --menu                 read the input as a menu file, whatever it looks like\n"
-        "  --save-menu FILE       write the menu file for the entries and options read\n"
-        "                         to FILE instead of a page (give -o or --open to write\n"
-        "                         the page as well)\n"
-        "  --set FIELD=VALUE      set a style value (repeatable); FIELD is one of:\n";
-    for (const StyleField& field : StyleFields()) {
-        usage += "                           ";
-        usage += field.name;
-        usage += '\n';
+        "Options:\n";
+    constexpr size_t kHelpColumn = 25;  // where the option texts start
+    for (const OptionRow& row : Options()) {
+        std::string head = std::string("  ") + row.name;
+        if (row.valueName) head += std::string(" ") + row.valueName;
+        head.resize(std::max(kHelpColumn, head.size() + 1), ' ');
+        for (size_t line = 0; line < row.help.size(); ++line)
+            usage += (line == 0 ? head : std::string(kHelpColumn, ' ')) + row.help[line] + "\n";
     }
     usage +=
-        "  -o FILE                write the page to FILE (default: ";
-    usage += kPageFileName;
-    usage +=
-        ")\n"
-        "  --open                 open the written page with the default program\n"
-        "  --help                 show this text\n"
-        "  --version              show the version\n"
         "\n"
         "Exit status: 0 written, 1 the page, the menu file or the report on standard\n"
         "output could not be written, 2 bad arguments, bad input or input that cannot\n"
@@ -73,84 +231,33 @@ std::string PageCommandUsage() {
     return usage;
 }
 
-namespace {
-
-// A language tag's form (BCP 47): letters, digits and hyphens, starting with
-// a letter; the page takes it as its lang attribute.
-bool IsLanguageCode(const std::string& value) {
-    if (value.size() > 35 || !std::isalpha(static_cast<unsigned char>(value[0]))) return false;
-    for (char c : value)
-        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') return false;
-    return value.back() != '-';
-}
-
-}  // namespace
-
 Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& args) {
-    PageCommandOptions options;
+    ParseState state;
+    PageCommandOptions& options = state.options;
     auto fail = [](std::string message) {
         return Parsed<PageCommandOptions>{std::nullopt, std::move(message)};
     };
     bool onlyFiles = false;
     bool readsStandardInput = false;
-    std::string modernOnly;  // the first option that only the modern page knows
-    bool targetGiven = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        const OptionRow* option = onlyFiles ? nullptr : FindOption(arg);
         if (!onlyFiles && arg == "--") {
             onlyFiles = true;
-        } else if (!onlyFiles && arg == "--help") {
-            options.help = true;
-        } else if (!onlyFiles && arg == "--version") {
-            options.version = true;
-        } else if (!onlyFiles && arg == "--styled") {
-            options.style.styledMode = true;
-        } else if (!onlyFiles && arg == "--no-scrollbar-colors") {
-            options.style.scrollbarColors = false;
-        } else if (!onlyFiles && arg == "--modern") {
-            options.modern = true;
-        } else if (!onlyFiles && arg == "--open") {
-            options.open = true;
-        } else if (!onlyFiles && arg == "--menu") {
-            options.menuInput = true;
-        } else if (!onlyFiles && arg == "--snippet") {
-            options.page.snippet = true;
-        } else if (!onlyFiles && (arg == "-o" || arg == "--set" || arg == "--target" || arg == "--label" ||
-                                  arg == "--lang" || arg == "--save-menu")) {
-            if (i + 1 >= args.size()) return fail("option " + arg + " needs a value");
-            const std::string& value = args[++i];
-            if (arg == "--target" || arg == "--label" || arg == "--lang") {
-                if (value.empty()) return fail("option " + arg + " needs a value");
-                if (arg == "--lang" && !IsLanguageCode(value))
-                    return fail("--lang takes a language code such as en or pt-BR, got \"" + value + "\"");
-                if (arg == "--target") options.page.target = value;
-                if (arg == "--label") options.page.label = value;
-                if (arg == "--lang") options.page.lang = value;
-                options.labelGiven = options.labelGiven || arg == "--label";
-                options.langGiven = options.langGiven || arg == "--lang";
-                if (modernOnly.empty()) modernOnly = arg;
-                targetGiven = targetGiven || arg == "--target";
-                continue;
+        } else if (option) {
+            std::string value;
+            if (option->valueName) {
+                if (i + 1 >= args.size()) return fail("option " + arg + " needs a value");
+                value = args[++i];
+                if (value.empty() && option->empty == EmptyValue::NeedsValue)
+                    return fail("option " + arg + " needs a value");
+                if (value.empty() && option->empty == EmptyValue::NeedsFileName)
+                    return fail("option " + arg + " needs a file name");
             }
-            if (arg == "-o" || arg == "--save-menu") {
-                if (value.empty()) return fail("option " + arg + " needs a file name");
-                if (arg == "-o") {
-                    options.outputPath = value;
-                    options.outputGiven = true;
-                } else {
-                    options.saveMenuPath = value;
-                }
-                continue;
-            }
-            size_t equals = value.find('=');
-            if (equals == std::string::npos) return fail("--set takes FIELD=VALUE, got \"" + value + "\"");
-            std::string name = value.substr(0, equals);
-            std::string* field = FindStyleField(options.style, name);
-            if (!field) return fail("unknown style field \"" + name + "\" (see --help for the list)");
-            *field = value.substr(equals + 1);
-            options.setValues.emplace_back(name, *field);
+            std::string error = option->apply(state, value);
+            if (!error.empty()) return fail(error);
         } else if (!onlyFiles && arg.size() > 1 && arg[0] == '-') {
-            return fail("unknown option " + arg);
+            return fail("unknown option " + Excerpt(arg));
         } else if (!onlyFiles && arg == "-") {
             if (readsStandardInput || options.inputPath) return fail("more than one input file given");
             readsStandardInput = true;  // the usual name for standard input
@@ -161,9 +268,10 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
             options.inputPath = arg;
         }
     }
-    if (options.page.snippet && modernOnly.empty()) modernOnly = "--snippet";
-    if (!modernOnly.empty() && !options.modern) return fail("option " + modernOnly + " needs --modern");
-    if (targetGiven && !options.page.snippet) return fail("option --target needs --snippet");
+    if (options.page.snippet && state.modernOnly.empty()) state.modernOnly = "--snippet";
+    if (!state.modernOnly.empty() && !options.modern)
+        return fail("option " + state.modernOnly + " needs --modern");
+    if (state.targetGiven && !options.page.snippet) return fail("option --target needs --snippet");
     return {std::move(options), {}};
 }
 
@@ -201,6 +309,8 @@ Parsed<MenuItemList> ParseMenuItems(const std::string& text, std::vector<size_t>
             return {std::nullopt, "line " + std::to_string(lineNumber) +
                                       ": expected title, URL and explanation separated by two tabs"};
         }
+        if (line.find('\0') != std::string_view::npos)
+            return {std::nullopt, "line " + std::to_string(lineNumber) + ": " + kNulProblem};
         std::string title(line.substr(0, firstTab));
         std::string url(line.substr(firstTab + 1, secondTab - firstTab - 1));
         std::string explanation(line.substr(secondTab + 1));
@@ -236,13 +346,23 @@ void CommandDesktop::ReportOpenFailed(const std::string& path) {
 
 namespace {
 
-// Reads the named file, or standard input. The process's own standard input
-// is read with read(2), so that a failure brings errno's reason.
-ReadResult ReadInput(const std::optional<std::string>& path, std::istream& in) {
-    if (path) return ReadWholeFile(*path);
-    if (&in == &std::cin) return ReadToEnd(STDIN_FILENO);
+// Reads the named file, or standard input, up to `limit` bytes. The
+// process's own standard input is read with read(2), so that a failure
+// brings errno's reason.
+ReadResult ReadInput(const std::optional<std::string>& path, std::istream& in, size_t limit) {
+    if (path) return ReadWholeFile(*path, limit);
+    if (&in == &std::cin) return ReadToEnd(STDIN_FILENO, limit);
     ReadResult result;
-    result.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        if (static_cast<size_t>(in.gcount()) > limit - result.bytes.size()) {
+            result.bytes.clear();
+            result.reason = TooLargeReason(limit);
+            result.tooLarge = true;
+            return result;
+        }
+        result.bytes.append(buffer, static_cast<size_t>(in.gcount()));
+    }
     result.ok = true;
     return result;
 }
@@ -250,18 +370,13 @@ ReadResult ReadInput(const std::optional<std::string>& path, std::istream& in) {
 // Where the first byte that is not UTF-8 is: "line L: ... byte B ...", both
 // counted from 1, B within the line.
 std::string InvalidUtf8Message(const std::string& text, size_t offset) {
-    size_t lineStart = 0;
-    if (offset > 0) {
-        size_t lineFeed = text.rfind('\n', offset - 1);
-        if (lineFeed != std::string::npos) lineStart = lineFeed + 1;
-    }
-    size_t line = 1 + static_cast<size_t>(std::count(
-                          text.begin(), text.begin() + static_cast<std::ptrdiff_t>(lineStart), '\n'));
-    return "line " + std::to_string(line) + ": not valid UTF-8 at byte " +
-           std::to_string(offset - lineStart + 1) + " of the line";
+    TextPlace place = PlaceOf(text, offset);
+    return "line " + std::to_string(place.line) + ": not valid UTF-8 at byte " + std::to_string(place.byte) +
+           " of the line";
 }
 
-int RunCommandSteps(const std::vector<std::string>& args, std::istream& in, CommandDesktop& desktop) {
+int RunCommandSteps(const std::vector<std::string>& args, std::istream& in, CommandDesktop& desktop,
+                    size_t inputLimit) {
     std::ostream& out = desktop.Out();
     std::ostream& err = desktop.Err();
     Parsed<PageCommandOptions> options = ParsePageCommandArgs(args);
@@ -278,25 +393,36 @@ int RunCommandSteps(const std::vector<std::string>& args, std::istream& in, Comm
         return kStatusOk;
     }
 
-    ReadResult input = ReadInput(options.value->inputPath, in);
+    const PageCommandOptions& chosen = *options.value;
+    const std::string inputName = chosen.inputPath.value_or("standard input");
+    ReadResult input = ReadInput(chosen.inputPath, in, inputLimit);
     if (!input) {
-        err << "menulark-page: cannot read " << options.value->inputPath.value_or("standard input") << ": "
-            << input.reason << "\n";
+        err << "menulark-page: cannot read " << inputName << ": " << input.reason << "\n";
         return kStatusUsage;
     }
     if (std::optional<size_t> bad = FirstInvalidUtf8(input.bytes)) {
         err << "menulark-page: " << InvalidUtf8Message(input.bytes, *bad) << "\n";
         return kStatusUsage;
     }
+    if (input.bytes.find_first_not_of(" \t\r\n") == std::string::npos) {
+        err << "menulark-page: " << inputName << ": " << kEmptyFileProblem << "\n";
+        return kStatusUsage;
+    }
 
-    const PageCommandOptions& chosen = *options.value;
     MenuDocument menu;
     // Where each entry came from, for the warnings below.
     std::vector<std::string> places;
     if (chosen.menuInput || LooksLikeMenuFile(input.bytes)) {
         MenuFileRead read = ParseMenuFile(input.bytes);
+        std::string().swap(input.bytes);  // the entries hold what is needed now
         if (!read.document) {
-            err << "menulark-page: " << chosen.inputPath.value_or("standard input") << ": " << read.error << "\n";
+            err << "menulark-page: " << inputName << ": " << read.error << "\n";
+            return kStatusUsage;
+        }
+        // A menu file may be saved without entries (the window does); the
+        // command makes a page or a menu file from entries only.
+        if (read.document->entries.size() == 0) {
+            err << "menulark-page: " << inputName << ": /entries: no entries\n";
             return kStatusUsage;
         }
         menu = std::move(*read.document);
@@ -306,6 +432,7 @@ int RunCommandSteps(const std::vector<std::string>& args, std::istream& in, Comm
     } else {
         std::vector<size_t> lineNumbers;
         Parsed<MenuItemList> items = ParseMenuItems(input.bytes, &lineNumbers);
+        std::string().swap(input.bytes);
         if (!items.value) {
             err << "menulark-page: " << items.error << "\n";
             return kStatusUsage;
@@ -331,15 +458,11 @@ int RunCommandSteps(const std::vector<std::string>& args, std::istream& in, Comm
     if (chosen.saveMenuPath) {
         WriteResult written = SaveMenuFile(*chosen.saveMenuPath, menu);
         if (!written) {
-            err << "menulark-page: cannot write " << *chosen.saveMenuPath << ": " << written.reason << "\n";
+            desktop.ReportWriteFailed(*chosen.saveMenuPath, written);
             return kStatusWriteFailed;
         }
-        out << "Wrote " << *chosen.saveMenuPath << " (" << menu.entries.size() << " entries)\n";
+        desktop.ReportWritten(*chosen.saveMenuPath, menu.entries.size());
         if (!chosen.outputGiven && !chosen.open) return kStatusOk;
-    }
-    if (menu.entries.RowCount() == 0) {
-        err << "menulark-page: " << StringTableText(IDS_ADD_ITEMS_FIRST) << "\n";
-        return kStatusUsage;
     }
     PageRequest request{menu.entries, menu.style, menu.flavor, chosen.outputPath, chosen.open, chosen.page};
     request.modernPage.label = menu.modernLabel;
@@ -354,8 +477,9 @@ int RunCommandSteps(const std::vector<std::string>& args, std::istream& in, Comm
 
 }  // namespace
 
-int RunPageCommand(const std::vector<std::string>& args, std::istream& in, CommandDesktop& desktop) {
-    int status = RunCommandSteps(args, in, desktop);
+int RunPageCommand(const std::vector<std::string>& args, std::istream& in, CommandDesktop& desktop,
+                   size_t inputLimit) {
+    int status = RunCommandSteps(args, in, desktop, inputLimit);
     std::ostream& out = desktop.Out();
     std::ostream& err = desktop.Err();
     // A report that never reached standard output (a full disk, say) is a

@@ -13,6 +13,7 @@
 #include "menu/menu_item_list.h"
 #include "page/modern_page.h"
 #include "menu/style_settings.h"
+#include "system/read_file.h"
 
 namespace menulark {
 
@@ -81,6 +82,8 @@ private:
 };
 
 /// Runs the whole command, reading entries from `in` when no file is named.
-int RunPageCommand(const std::vector<std::string>& args, std::istream& in, CommandDesktop& desktop);
+/// Input beyond `inputLimit` bytes is refused (tests lower it).
+int RunPageCommand(const std::vector<std::string>& args, std::istream& in, CommandDesktop& desktop,
+                   size_t inputLimit = kInputLimitBytes);
 
 }  // namespace menulark

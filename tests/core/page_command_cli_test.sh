@@ -186,14 +186,25 @@ check_refused "one tab" "line 1: expected title, URL and explanation separated b
 input=$'A\tu\te\tx\n'
 check_refused "three tabs" "line 1: expected title, URL and explanation separated by two tabs"
 input=$'\n\n'
-check_refused "no items" "Please add the items first."
+check_refused "no items" "menulark-page: standard input: the file is empty"
 input=""
-check_refused "empty input" "Please add the items first."
+check_refused "empty input" "menulark-page: standard input: the file is empty"
 input=$items
 check_refused "unknown field" 'unknown style field "colour"' --set colour=red
 check_refused "unknown option" "unknown option --bogus" --bogus
 check_refused "missing input file" "cannot read $work/absent.tsv: $(reason_for cat "$work/absent.tsv")" \
   "$work/absent.tsv"
+
+# --- endless input stops at the ceiling: exit 2, nothing written
+if [[ -c /dev/zero ]]; then
+  input=""
+  check_refused "endless menu file" "menulark-page: cannot read /dev/zero: the input is larger than 256 MiB" \
+    --menu /dev/zero
+  "$MENULARK_PAGE" -o "$work/new.htm" </dev/zero >"$work/stdout" 2>"$work/stderr"
+  status=$? err=$(<"$work/stderr")
+  expect_status 2 "endless standard input"
+  expect_err "menulark-page: cannot read standard input: the input is larger than 256 MiB" "endless standard input"
+fi
 
 # --- input that cannot be read: exit 2 with the system's reason
 input=$items

@@ -364,8 +364,8 @@ TEST_F(PageCommandTest, BadInputExitsWithTwoAndWritesNothing) {
          "A\tu\te\nB\t\tf\n",
          "line 2: Please make sure that all text boxes are filled out."},
         {"wrong tab count", {}, "A\tu\te\nB\tu\n", "line 2: expected title, URL and explanation"},
-        {"no items", {}, "\n\n", "Please add the items first."},
-        {"nothing on input", {}, "", "Please add the items first."},
+        {"no items", {}, "\n\n", "menulark-page: standard input: the file is empty"},
+        {"nothing on input", {}, "", "menulark-page: standard input: the file is empty"},
         {"unknown field", {"--set", "size=1"}, kTwoItems, "unknown style field \"size\""},
         {"unknown option", {"--fancy"}, kTwoItems, "unknown option --fancy"},
 #ifndef _WIN32  // the reasons are strerror's; Windows gives its own texts
