@@ -21,6 +21,11 @@ inline std::string DataFile(const std::string& name) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+/// The bytes of `path` in the source tree.
+inline std::string SourceFile(const std::string& path) {
+    return DataFile("../../" + path);
+}
+
 /// A page template as the program must hold it, "%s" and "%i" included.
 inline std::string Template(const std::string& name) {
     return DataFile("templates/" + name + ".txt");

@@ -372,7 +372,7 @@ TEST(ModernPageTest, StyledLookUsesTheAuthorsSettings) {
     style.itemHighlightColor = "#ff8800";
     style.fontWeight = "bold";
     style.fontSize = "16";
-    style.fontFamily = "Verdana";
+    style.fontFamily = "Verdana, Black & White";  // an "&" is the name's own, whatever the selector
     style.fontColor = "white";
     style.borderSize = "3";
     style.borderStyle = "dashed";
@@ -397,7 +397,7 @@ TEST(ModernPageTest, StyledLookUsesTheAuthorsSettings) {
                                          "color: white",
                                          "font-weight: bold",
                                          "font-size: 16px",
-                                         "font-family: \"Verdana\", sans-serif",
+                                         "font-family: \"Verdana\", \"Black & White\", sans-serif",
                                          "border-width: 3px",
                                          "border-style: dashed",
                                          "border-color: gold",

@@ -1,10 +1,4 @@
-#include "page/modern_menu_script.h"
-
-namespace menulark {
-namespace {
-
-// Written for every current browser: no modules, no global names.
-constexpr std::string_view kScript = R"JS((function () {
+(function () {
   "use strict";
   var script = document.currentScript;
   var menu = script && script.previousElementSibling;
@@ -314,12 +308,3 @@ constexpr std::string_view kScript = R"JS((function () {
   window.addEventListener("blur", function () { close(true); });
   window.addEventListener("pagehide", function () { close(false); });
 })();
-)JS";
-
-}  // namespace
-
-std::string_view ModernMenuScript() {
-    return kScript;
-}
-
-}  // namespace menulark
