@@ -4,13 +4,7 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
-#include <wx/filedlg.h>
-#include <wx/filename.h>
-#include <wx/clipbrd.h>
-#include <wx/dataobj.h>
 #include <wx/listctrl.h>
-#include <wx/menu.h>
-#include <wx/msgdlg.h>
 #include <wx/odcombo.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -25,18 +19,18 @@
 #include "app/about_command.h"
 #include "app/app_icon.h"
 #include "app/base_directory.h"
-#include "app/contrast_note.h"
 #include "app/control_builder.h"
-#include "app/edit_entry_dlg.h"
+#include "app/entry_list_view.h"
 #include "app/executable_path.h"
-#include "app/menu_drop_target.h"
+#include "app/menu_file_controller.h"
 #include "app/one_line_edit.h"
+#include "app/page_commands.h"
+#include "app/style_controls.h"
 #include "app/system_menu.h"
 #include "app/text_conversion.h"
 #include "app/window_commands.h"
+#include "app/window_menu.h"
 #include "app/wx_desktop.h"
-#include "page/contrast.h"
-#include "page/modern_page.h"
 #include "page/page_templates.h"
 #include "resources/string_table.h"
 #include "style/color_swatch.h"
@@ -49,51 +43,12 @@ namespace {
 // F1 sends the same command as the "Help!" button.
 constexpr int kHelpCommand = IDC_HELP_BUTTON;
 
-// A style field and the control that holds it.
-struct StyleControl {
-    int id;
-    std::string StyleSettings::*field;
-};
-
-// Typed into edit boxes, in the order the window fills them.
-constexpr StyleControl kStyleEdits[] = {
-    {IDC_BACKGROUND_COLOR, &StyleSettings::backgroundColor},
-    {IDC_ITEM_HIGHLIGHT, &StyleSettings::itemHighlightColor},
-    {IDC_FONT_SIZE, &StyleSettings::fontSize},
-    {IDC_FONT_FAMILY, &StyleSettings::fontFamily},
-    {IDC_FONT_COLOR, &StyleSettings::fontColor},
-    {IDC_BORDER_SIZE, &StyleSettings::borderSize},
-    {IDC_BORDER_STYLE, &StyleSettings::borderStyle},
-    {IDC_BORDER_COLOR, &StyleSettings::borderColor},
-    {IDC_SCROLLBAR_ARROW, &StyleSettings::scrollbarArrowColor},
-    {IDC_SCROLLBAR_HIGHLIGHT, &StyleSettings::scrollbarHighlightColor},
-    {IDC_SCROLLBAR_3DLIGHT, &StyleSettings::scrollbar3dlightColor},
-    {IDC_SCROLLBAR_SHADOW, &StyleSettings::scrollbarShadowColor},
-};
-
-// Chosen from drop-down lists.
-constexpr StyleControl kStyleChoices[] = {
-    {IDC_WIDTH, &StyleSettings::width},
-    {IDC_HEIGHT, &StyleSettings::height},
-    {IDC_FONT_WEIGHT, &StyleSettings::fontWeight},
-};
-
-// Switched on and off together by "Scrollbar:".
-constexpr int kScrollbarControls[] = {IDC_SCROLLBAR_ARROW,        IDC_SCROLLBAR_HIGHLIGHT,
-                                      IDC_SCROLLBAR_3DLIGHT,      IDC_SCROLLBAR_SHADOW,
-                                      IDC_PICK_SCROLLBAR_ARROW,   IDC_PICK_SCROLLBAR_HIGHLIGHT,
-                                      IDC_PICK_SCROLLBAR_3DLIGHT, IDC_PICK_SCROLLBAR_SHADOW};
-
 template <size_t N>
 wxArrayString ToArray(const std::array<std::string_view, N>& entries) {
     wxArrayString strings;
     strings.reserve(N);
     for (std::string_view entry : entries) strings.push_back(FromCoreText(entry));
     return strings;
-}
-
-wxString Text(int stringId) {
-    return FromCoreText(StringTableText(stringId));
 }
 
 }  // namespace
@@ -125,17 +80,7 @@ wxBEGIN_EVENT_TABLE(CMenularkDlg, wxDialog)
     EVT_BUTTON(IDC_HELP_BUTTON, CMenularkDlg::OnHelpClicked)
     EVT_MENU(kHelpCommand, CMenularkDlg::OnHelpClicked)
     EVT_BUTTON(IDC_OK, CMenularkDlg::OnOk)
-    EVT_MENU(kAboutCommand, CMenularkDlg::OnAboutCommand)
-    EVT_MENU(kOpenMenuCommand, CMenularkDlg::OnOpenMenu)
-    EVT_MENU(kSaveMenuCommand, CMenularkDlg::OnSaveMenu)
-    EVT_MENU(kSaveMenuAsCommand, CMenularkDlg::OnSaveMenuAs)
-    EVT_MENU(kSavePageAsCommand, CMenularkDlg::OnSavePageAs)
-    EVT_MENU(kEditEntryCommand, CMenularkDlg::OnEditEntry)
-    EVT_MENU(kMoveEntryUpCommand, CMenularkDlg::OnMoveEntryUp)
-    EVT_MENU(kMoveEntryDownCommand, CMenularkDlg::OnMoveEntryDown)
-    EVT_MENU(kCopyPageCodeCommand, CMenularkDlg::OnCopyPageCode)
     EVT_TEXT(wxID_ANY, CMenularkDlg::OnTextChanged)
-    EVT_CONTEXT_MENU(CMenularkDlg::OnContextMenu)
     EVT_CHAR_HOOK(CMenularkDlg::OnCharHook)
     EVT_CLOSE(CMenularkDlg::OnClose)
     EVT_IDLE(CMenularkDlg::OnIdle)
@@ -149,16 +94,15 @@ CMenularkDlg::CMenularkDlg(const DialogEnvironment& environment)
     std::string exe = ExecutablePath();
     if (m_baseDirectory.empty()) m_baseDirectory = BaseDirectoryOf(exe);
     m_pageFolder = WindowPageFolder(ResolvePageFolder(m_baseDirectory));
-    m_applicationName = FromCoreText(environment.applicationName.empty() ? ApplicationNameOf(exe)
-                                                                         : environment.applicationName);
+    wxString applicationName = FromCoreText(
+        environment.applicationName.empty() ? ApplicationNameOf(exe) : environment.applicationName);
     if (!m_desktop) {
-        m_ownDesktop = std::make_unique<WxDesktop>(this, m_applicationName);
+        m_ownDesktop = std::make_unique<WxDesktop>(this, applicationName);
         m_desktop = m_ownDesktop.get();
     }
     CreateLayout();
     OpenWindow();
-    // Changes count from what the window shows now.
-    m_file = MenuFileState(CurrentMenu());
+    AddCommands(applicationName);
 }
 
 CMenularkDlg::~CMenularkDlg() = default;
@@ -179,24 +123,44 @@ void CMenularkDlg::OpenWindow() {
     SetClientSize(GetClientSize().x, GetClientSize().y - CollapseHeight(MainWindowLayout(), m_scale));
 
     wxListCtrl* list = List();
-    list->InsertColumn(0, Text(IDS_COLUMN_TITLE), wxLIST_FORMAT_LEFT, FromDIP(100));
-    list->InsertColumn(1, Text(IDS_COLUMN_URL), wxLIST_FORMAT_LEFT, FromDIP(200));
-    list->InsertColumn(2, Text(IDS_COLUMN_EXPLANATION), wxLIST_FORMAT_LEFT, FromDIP(200));
+    list->InsertColumn(0, StringText(IDS_COLUMN_TITLE), wxLIST_FORMAT_LEFT, FromDIP(100));
+    list->InsertColumn(1, StringText(IDS_COLUMN_URL), wxLIST_FORMAT_LEFT, FromDIP(200));
+    list->InsertColumn(2, StringText(IDS_COLUMN_EXPLANATION), wxLIST_FORMAT_LEFT, FromDIP(200));
 
     m_swatch = std::make_unique<ColorSwatchPreview>(BrowserPane(), m_pageFolder.Path());
     FillStyleControls();
     Edit(IDC_URL)->ChangeValue("http://");
 
-    std::vector<wxAcceleratorEntry> keys{wxAcceleratorEntry(wxACCEL_NORMAL, WXK_F1, kHelpCommand)};
-    for (const WindowMenuEntry& entry : kWindowMenu)
-        if (entry.key != 0) keys.emplace_back(entry.modifiers, entry.key, entry.command);
-    SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(keys.size()), keys.data()));
-    SetDropTarget(new MenuFileDropTarget([this](const std::string& path) { return OpenMenuFile(path); }));
-
-    AddSystemMenuEntry(this, kAboutCommand, Text(IDS_ABOUTBOX));
+    AddSystemMenuEntry(this, kAboutCommand, StringText(IDS_ABOUTBOX));
 
     Centre();
     Edit(IDC_TITLE)->SetFocus();
+}
+
+// The additions to the designed window: the entry list's own commands, menu
+// files, the page commands and the window menu that reaches them. Changes
+// to the menu count from what the window shows now.
+void CMenularkDlg::AddCommands(const wxString& applicationName) {
+    m_entryList =
+        std::make_unique<EntryListView>(*this, m_items, *List(), *Control(IDC_SELECTED_ITEM), *m_desktop);
+    MenuView view{[this] { return CurrentMenu(); }, [this](const MenuDocument& menu) { ShowMenu(menu); }};
+    m_menuFile = std::make_unique<MenuFileController>(*this, *m_desktop, applicationName,
+                                                      MainWindowLayout().caption, std::move(view));
+    m_pages = std::make_unique<PageCommands>(*this, *m_desktop, [this] { return CurrentMenu(); });
+    WindowMenu::Handlers handlers{
+        {kOpenMenuCommand, [this] { m_menuFile->OpenChosen(); }},
+        {kSaveMenuCommand, [this] { m_menuFile->Save(); }},
+        {kSaveMenuAsCommand, [this] { m_menuFile->SaveAs(); }},
+        {kSavePageAsCommand, [this] { m_pages->SavePageAs(m_menuFile->Folder()); }},
+        {kEditEntryCommand, [this] { m_entryList->EditSelected(); }},
+        {kMoveEntryUpCommand, [this] { m_entryList->MoveEntry(MoveDirection::Up); }},
+        {kMoveEntryDownCommand, [this] { m_entryList->MoveEntry(MoveDirection::Down); }},
+        {kCopyPageCodeCommand, [this] { m_pages->CopyPageCode(); }},
+        {kAboutCommand, [this] { ShowAboutBox(); }},
+    };
+    m_windowMenu = std::make_unique<WindowMenu>(
+        *this, std::move(handlers),
+        std::vector<wxAcceleratorEntry>{wxAcceleratorEntry(wxACCEL_NORMAL, WXK_F1, kHelpCommand)});
 }
 
 void CMenularkDlg::FillStyleControls() {
@@ -270,68 +234,7 @@ void CMenularkDlg::OnAddMenu(wxCommandEvent&) {
         m_desktop->ShowMessage(std::string(StringTableText(IDS_FILL_ALL_BOXES)));
         return;
     }
-    ShowEntry(m_items.RowCount() - 1);
-}
-
-// Row `row` of the list control shows entry `row`, added when it is new.
-void CMenularkDlg::ShowEntry(int row) {
-    wxListCtrl* list = List();
-    const MenuItem& item = m_items.Row(row);
-    if (row >= list->GetItemCount()) list->InsertItem(row, FromCoreText(item.title));
-    list->SetItem(row, 0, FromCoreText(item.title));
-    list->SetItem(row, 1, FromCoreText(item.url));
-    list->SetItem(row, 2, FromCoreText(item.explanation));
-}
-
-// Selects `row` alone and shows it; the list's selection events keep the
-// remembered row and its label in step.
-void CMenularkDlg::SelectOnly(int row) {
-    wxListCtrl* list = List();
-    for (long r = list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED); r != -1;
-         r = list->GetNextItem(r, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED))
-        if (r != row) list->SetItemState(r, 0, wxLIST_STATE_SELECTED);
-    list->SetItemState(row, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
-                       wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
-    list->EnsureVisible(row);
-}
-
-void CMenularkDlg::OnEditEntry(wxCommandEvent&) {
-    EditResult target = RowToEdit(m_items);
-    if (target.outcome != EditOutcome::Done) {
-        m_desktop->ShowMessage(target.message);
-        return;
-    }
-    CEditEntryDlg editor(this, m_items.Row(target.row));
-    // A refused text keeps the editor open with what was typed.
-    while (editor.ShowModal() == IDC_OK) {
-        MenuItem typed = editor.Entry();
-        EditResult result = ReplaceSelected(m_items, typed.title, typed.url, typed.explanation);
-        if (result.outcome == EditOutcome::Done) {
-            ShowEntry(result.row);
-            return;
-        }
-        m_desktop->ShowMessage(result.message);
-        if (result.outcome != EditOutcome::EmptyField) return;
-    }
-}
-
-void CMenularkDlg::MoveEntry(MoveDirection direction) {
-    const int from = m_items.SelectedRow();
-    EditResult result = MoveSelected(m_items, direction);
-    switch (result.outcome) {
-        case EditOutcome::NoSelection:
-        case EditOutcome::EmptyField:
-            m_desktop->ShowMessage(result.message);
-            return;
-        case EditOutcome::AtEdge:
-            return;
-        case EditOutcome::Done:
-            break;
-    }
-    ShowEntry(from);
-    ShowEntry(result.row);
-    SelectOnly(result.row);
-    if (result.label) Control(IDC_SELECTED_ITEM)->SetLabel(FromCoreText(*result.label));
+    m_entryList->ShowEntry(m_items.RowCount() - 1);
 }
 
 void CMenularkDlg::OnListSelectionChanged(wxListEvent&) {
@@ -356,41 +259,11 @@ void CMenularkDlg::OnDelete(wxCommandEvent&) {
 
 // --- Page ---
 
-// The page of the window's menu, to be written at `path`.
-PageRequest CMenularkDlg::PageRequestFor(const std::string& path) const {
-    PageFlavor flavor = CheckBox(IDC_MODERN)->GetValue() ? PageFlavor::Modern : PageFlavor::Classic;
-    PageRequest request{m_items, ReadStyleSettings(), flavor, path};
-    request.modernPage.label = m_modernLabel;
-    request.modernPage.lang = m_modernLanguage;
-    return request;
-}
-
 void CMenularkDlg::OnCreate(wxCommandEvent&) {
-    if (WritePage(m_pageFolder.Path() + kPageFileName)) m_pageFolder.NoteAfterWrite(this);
+    if (m_pages->WritePage(m_pageFolder.Path() + kPageFileName)) m_pageFolder.NoteAfterWrite(this);
 }
 
-// Writes and opens the page; the modern styled look then notes colours that
-// are hard to read. True when the page was written.
-bool CMenularkDlg::WritePage(const std::string& path) {
-    PageRequest request = PageRequestFor(path);
-    CreateResult result = CreatePage(request, *m_desktop);
-    if (result.outcome == CreateOutcome::Opened && request.flavor == PageFlavor::Modern)
-        NoteLowContrast(request.style);
-    return result.outcome == CreateOutcome::Opened;
-}
-
-// The same page as "&Create/Finish", in a file the author chooses.
-void CMenularkDlg::OnSavePageAs(wxCommandEvent&) {
-    if (m_items.RowCount() == 0) {
-        m_desktop->ReportNoItems();
-        return;
-    }
-    std::optional<std::string> path = AskFileName(IDS_SAVE_PAGE_TITLE, IDS_PAGE_FILE_TYPES,
-                                                  wxFD_SAVE | wxFD_OVERWRITE_PROMPT, kPageFileName);
-    if (path) WritePage(*path);
-}
-
-// --- Menu files ---
+// --- The menu as the controls show it ---
 
 MenuDocument CMenularkDlg::CurrentMenu() const {
     MenuDocument menu;
@@ -407,8 +280,8 @@ MenuDocument CMenularkDlg::CurrentMenu() const {
 // panel as a click on it does.
 void CMenularkDlg::ShowMenu(const MenuDocument& menu) {
     m_items = menu.entries;
-    ShowEntries();
-    Control(IDC_SELECTED_ITEM)->SetLabel(Text(IDS_SELECTED_ITEM));
+    m_entryList->ShowAll();
+    Control(IDC_SELECTED_ITEM)->SetLabel(StringText(IDS_SELECTED_ITEM));
     for (const StyleControl& choice : kStyleChoices) {
         // A value the list lacks (written by hand or by menulark-page) is
         // added, so that it is shown and kept rather than lost.
@@ -429,139 +302,12 @@ void CMenularkDlg::ShowMenu(const MenuDocument& menu) {
     m_extraKeys = menu.extraKeys;
 }
 
-void CMenularkDlg::ShowEntries() {
-    wxListCtrl* list = List();
-    list->Freeze();
-    list->DeleteAllItems();
-    for (int row = 0; row < m_items.RowCount(); ++row) ShowEntry(row);
-    list->Thaw();
-}
-
-void CMenularkDlg::UpdateCaption() {
-    SetTitle(PathText(m_file.Caption(MainWindowLayout().caption)));
-}
-
 bool CMenularkDlg::OpenMenuFile(const std::string& path) {
-    return MayLeaveMenu() && LoadMenuFile(path);
+    return m_menuFile->Open(path);
 }
 
-bool CMenularkDlg::LoadMenuFile(const std::string& path) {
-    MenuFileRead read = ReadMenuFile(path);
-    if (!read.document) {
-        m_desktop->ShowMessage(PageTemplates::Format(IDS_OPEN_FAILED, {path, read.error}));
-        return false;
-    }
-    ShowMenu(*read.document);
-    m_file.Remember(path, CurrentMenu());
-    UpdateCaption();
-    return true;
-}
-
-void CMenularkDlg::OnOpenMenu(wxCommandEvent&) {
-    if (!MayLeaveMenu()) return;
-    std::optional<std::string> path =
-        AskFileName(IDS_OPEN_MENU_TITLE, IDS_MENU_FILE_TYPES, wxFD_OPEN | wxFD_FILE_MUST_EXIST, "");
-    if (path) LoadMenuFile(*path);
-}
-
-void CMenularkDlg::OnSaveMenu(wxCommandEvent&) {
-    SaveMenu();
-}
-
-void CMenularkDlg::OnSaveMenuAs(wxCommandEvent&) {
-    SaveMenuAs();
-}
-
-// To the open file; asks for a name when there is none yet.
-bool CMenularkDlg::SaveMenu() {
-    return m_file.Path().empty() ? SaveMenuAs() : SaveMenuTo(m_file.Path());
-}
-
-bool CMenularkDlg::SaveMenuAs() {
-    std::string name = m_file.Path().empty() ? std::string("menu") + kMenuFileExtension
-                                             : std::filesystem::path(m_file.Path()).filename().string();
-    std::optional<std::string> path =
-        AskFileName(IDS_SAVE_MENU_TITLE, IDS_MENU_FILE_TYPES, wxFD_SAVE | wxFD_OVERWRITE_PROMPT, name);
-    return path && SaveMenuTo(*path);
-}
-
-bool CMenularkDlg::SaveMenuTo(const std::string& path) {
-    MenuDocument menu = CurrentMenu();
-    WriteResult written = SaveMenuFile(path, menu);
-    if (!written) {
-        m_desktop->ShowMessage(PageTemplates::Format(IDS_SAVE_FAILED, {path, written.reason}));
-        return false;
-    }
-    m_file.Remember(path, menu);
-    UpdateCaption();
-    return true;
-}
-
-// The standard file dialog, starting in the open file's folder.
-std::optional<std::string> CMenularkDlg::AskFileName(int titleId, int typesId, long style,
-                                                     const std::string& name) {
-    std::string folder =
-        m_file.Path().empty() ? std::string() : std::filesystem::path(m_file.Path()).parent_path().string();
-    wxFileDialog dialog(this, Text(titleId), PathText(folder), PathText(name), Text(typesId), style);
-    if (dialog.ShowModal() != wxID_OK) return std::nullopt;
-    // GTK's chooser gives the whole path only once it has loaded the folder
-    // (a name set from the program may come before that); the folder and
-    // the name are there at once.
-    wxString chosen = dialog.GetPath();
-    if (chosen.empty() && !dialog.GetFilename().empty())
-        chosen = wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath();
-    std::string path = PathBytes(chosen);
-    if (path.empty()) return std::nullopt;
-    return path;
-}
-
-// Asked before the menu is closed or replaced while it has unsaved changes.
-CloseAnswer CMenularkDlg::AskToSaveChanges() {
-    wxMessageDialog question(this, Text(IDS_SAVE_CHANGES), m_applicationName,
-                             wxYES_NO | wxCANCEL | wxYES_DEFAULT | wxICON_QUESTION);
-    question.SetYesNoCancelLabels(Text(IDS_SAVE_BUTTON), Text(IDS_DONT_SAVE_BUTTON), Text(IDS_CANCEL_BUTTON));
-    switch (question.ShowModal()) {
-        case wxID_YES:
-            return CloseAnswer::Save;
-        case wxID_NO:
-            return CloseAnswer::DontSave;
-        default:
-            return CloseAnswer::Cancel;
-    }
-}
-
-bool CMenularkDlg::MayLeaveMenu() {
-    return m_file.MayClose(
-        CurrentMenu(), [this] { return AskToSaveChanges(); }, [this] { return SaveMenu(); });
-}
-
-// The modern styled look keeps the author's colours; hard-to-read ones get
-// a note that does not stop anything.
-void CMenularkDlg::NoteLowContrast(const StyleSettings& style) {
-    if (!style.styledMode) return;
-    std::vector<std::string> messages;
-    for (const LowContrast& problem : FindLowContrast(style)) messages.push_back(LowContrastMessage(problem));
-    if (!messages.empty()) ShowContrastNote(this, messages);
-}
-
-// The modern menu of the current entries and settings, as code to paste
-// into a page of one's own.
-void CMenularkDlg::OnCopyPageCode(wxCommandEvent&) {
-    if (m_items.RowCount() == 0) {
-        m_desktop->ReportNoItems();
-        return;
-    }
-    StyleSettings style = ReadStyleSettings();
-    ModernPageOptions options;
-    options.label = m_modernLabel;
-    options.lang = m_modernLanguage;
-    options.snippet = true;
-    std::string code = BuildModernPage(m_items, PageModeOf(style), style, options);
-    if (wxTheClipboard->Open()) {
-        wxTheClipboard->SetData(new wxTextDataObject(FromCoreText(code)));
-        wxTheClipboard->Close();
-    }
-    NoteLowContrast(style);
+const std::string& CMenularkDlg::MenuFilePath() const {
+    return m_menuFile->Path();
 }
 
 // --- Style panel ---
@@ -642,34 +388,6 @@ void CMenularkDlg::ShowAboutBox() {
     about.ShowModal();
 }
 
-void CMenularkDlg::OnAboutCommand(wxCommandEvent&) {
-    ShowAboutBox();
-}
-
-void CMenularkDlg::ShowWindowMenu(const wxPoint& position) {
-    wxMenu menu;
-    for (const WindowMenuEntry& entry : kWindowMenu) {
-        if (entry.command == 0) {
-            menu.AppendSeparator();
-            continue;
-        }
-        wxString text = Text(entry.text);
-        if (entry.key != 0) text += "\t" + wxAcceleratorEntry(entry.modifiers, entry.key).ToString();
-        menu.Append(entry.command, text);
-    }
-    PopupMenu(&menu, position);
-}
-
-void CMenularkDlg::OnContextMenu(wxContextMenuEvent& event) {
-    // Edit boxes keep their own cut/copy/paste menu.
-    if (wxDynamicCast(event.GetEventObject(), wxTextCtrl)) {
-        event.Skip();
-        return;
-    }
-    wxPoint position = event.GetPosition();
-    ShowWindowMenu(position == wxDefaultPosition ? wxDefaultPosition : ScreenToClient(position));
-}
-
 void CMenularkDlg::OnCharHook(wxKeyEvent& event) {
     int key = event.GetKeyCode();
     if (key == WXK_ESCAPE) {
@@ -680,12 +398,7 @@ void CMenularkDlg::OnCharHook(wxKeyEvent& event) {
     // throw away the entered items, nor start a second line.
     if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && wxDynamicCast(wxWindow::FindFocus(), wxTextCtrl))
         return;
-    // The keyboard's menu key and Shift+F10 open the window menu from any
-    // control, so About is reachable without a mouse.
-    if (key == WXK_WINDOWS_MENU || (key == WXK_F10 && event.GetModifiers() == wxMOD_SHIFT)) {
-        ShowWindowMenu(wxDefaultPosition);
-        return;
-    }
+    if (m_windowMenu->OnKey(event)) return;
     event.Skip();
 }
 
@@ -703,7 +416,7 @@ void CMenularkDlg::OnClose(wxCloseEvent& event) {
         Finish(kResultCancel);
         return;
     }
-    if (!MayLeaveMenu()) {
+    if (!m_menuFile->MayLeaveMenu()) {
         event.Veto();
         return;
     }
@@ -712,7 +425,7 @@ void CMenularkDlg::OnClose(wxCloseEvent& event) {
 
 // Ends the window unless the author keeps it open to save the menu.
 void CMenularkDlg::CloseWindow(int result) {
-    if (MayLeaveMenu()) Finish(result);
+    if (m_menuFile->MayLeaveMenu()) Finish(result);
 }
 
 #ifdef __WXMSW__

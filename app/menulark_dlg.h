@@ -12,18 +12,15 @@
 
 #include "app/page_folder_note.h"
 #include "app/window_geometry.h"
-#include "page/create_page.h"
-#include "menu/menu_edits.h"
 #include "menu/menu_file.h"
-#include "menu/menu_file_state.h"
 #include "menu/menu_item_list.h"
 #include "menu/style_settings.h"
+#include "page/create_page.h"
 #include "style/picker_logic.h"
 
 class wxButton;
 class wxCheckBox;
 class wxChoice;
-class wxContextMenuEvent;
 class wxListCtrl;
 class wxListEvent;
 class wxOwnerDrawnComboBox;
@@ -34,6 +31,10 @@ namespace menulark {
 
 class CWebBrowser2;
 class ColorSwatchPreview;
+class EntryListView;
+class MenuFileController;
+class PageCommands;
+class WindowMenu;
 
 /// How the window ends: "&Ok/Cancel" gives kResultOk; Escape and the close
 /// box give kResultCancel.
@@ -69,7 +70,7 @@ public:
     /// The menu as the window shows it, as a menu file holds it.
     MenuDocument CurrentMenu() const;
     /// The open menu file's path; empty before one was opened or saved.
-    const std::string& MenuFilePath() const { return m_file.Path(); }
+    const std::string& MenuFilePath() const;
     /// Opens the menu file at `path` in place of the current menu (asking
     /// first when that has unsaved changes). A file that cannot be read is
     /// reported and changes nothing. True when the file was opened.
@@ -84,24 +85,8 @@ private:
     void ShowStylePanel(bool shown);
     void EnableScrollbarControls(bool on);
 
-    // Menu files.
+    void AddCommands(const wxString& applicationName);
     void ShowMenu(const MenuDocument& menu);
-    void ShowEntries();
-    void UpdateCaption();
-    bool LoadMenuFile(const std::string& path);
-    bool MayLeaveMenu();
-    CloseAnswer AskToSaveChanges();
-    bool SaveMenu();
-    bool SaveMenuAs();
-    bool SaveMenuTo(const std::string& path);
-    std::optional<std::string> AskFileName(int titleId, int typesId, long style, const std::string& name);
-
-    // Entries.
-    void ShowEntry(int row);
-    void SelectOnly(int row);
-    void MoveEntry(MoveDirection direction);
-    PageRequest PageRequestFor(const std::string& path) const;
-    bool WritePage(const std::string& path);
 
     wxTextCtrl* Edit(int id) const;
     wxChoice* Choice(int id) const;
@@ -109,14 +94,11 @@ private:
     wxListCtrl* List() const;
 
     void ShowPickListFor(int target);
-    void ShowWindowMenu(const wxPoint& position);
 
     void OnAddMenu(wxCommandEvent& event);
     void OnDelete(wxCommandEvent& event);
     void OnListSelectionChanged(wxListEvent& event);
     void OnCreate(wxCommandEvent& event);
-    void OnCopyPageCode(wxCommandEvent& event);
-    void NoteLowContrast(const StyleSettings& style);
     void OnScrollbarClicked(wxCommandEvent& event);
     void OnAdvancedClicked(wxCommandEvent& event);
     void OnHelpClicked(wxCommandEvent& event);
@@ -124,15 +106,6 @@ private:
     void OnClose(wxCloseEvent& event);
     void OnCharHook(wxKeyEvent& event);
     void OnTextChanged(wxCommandEvent& event);
-    void OnContextMenu(wxContextMenuEvent& event);
-    void OnAboutCommand(wxCommandEvent& event);
-    void OnOpenMenu(wxCommandEvent& event);
-    void OnSaveMenu(wxCommandEvent& event);
-    void OnSaveMenuAs(wxCommandEvent& event);
-    void OnSavePageAs(wxCommandEvent& event);
-    void OnEditEntry(wxCommandEvent& event);
-    void OnMoveEntryUp(wxCommandEvent&) { MoveEntry(MoveDirection::Up); }
-    void OnMoveEntryDown(wxCommandEvent&) { MoveEntry(MoveDirection::Down); }
     void OnPickListChanged(wxCommandEvent& event);
     void OnIdle(wxIdleEvent& event);
 
@@ -166,13 +139,16 @@ private:
     Desktop* m_desktop = nullptr;
     std::unique_ptr<ColorSwatchPreview> m_swatch;
     bool m_prepareBrowserWhenIdle = false;
-    wxString m_applicationName;  // caption of the window's own questions
-    MenuFileState m_file{MenuDocument{}};
     // Kept from the open file for the page and the next save; the window has
     // no controls for them.
     std::string m_modernLabel = MenuDocument{}.modernLabel;
     std::string m_modernLanguage = MenuDocument{}.modernLanguage;
     std::vector<ExtraKey> m_extraKeys;
+    // The additions to the designed window, each with its own commands.
+    std::unique_ptr<EntryListView> m_entryList;
+    std::unique_ptr<MenuFileController> m_menuFile;
+    std::unique_ptr<PageCommands> m_pages;
+    std::unique_ptr<WindowMenu> m_windowMenu;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "resources/string_table.h"
+
 namespace menulark {
 
 inline std::string ToCoreText(const wxString& text) {
@@ -24,6 +26,11 @@ inline wxString FromCoreText(std::string_view text) {
     if (!converted.empty() || text.empty()) return converted;
     const wxMBConvUTF8 escaping(wxMBConvUTF8::MAP_INVALID_UTF8_TO_OCTAL);
     return wxString(text.data(), escaping, text.size());
+}
+
+/// A text of the string table for the controls.
+inline wxString StringText(int stringId) {
+    return FromCoreText(StringTableText(stringId));
 }
 
 // File names in the core are the system's bytes on POSIX systems and UTF-8

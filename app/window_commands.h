@@ -2,7 +2,7 @@
 // The window menu's commands (right click on the window's background,
 // Shift+F10 or the Menu key), their texts and keyboard shortcuts, in menu
 // order. The menu and the window's accelerator table are both built from
-// this one list.
+// this one list (WindowMenu); a new command is a row here and a handler.
 
 #include <wx/accel.h>
 #include <wx/defs.h>
@@ -43,5 +43,12 @@ inline constexpr WindowMenuEntry kWindowMenu[] = {
     {kCopyPageCodeCommand, IDS_COPY_PAGE_CODE},
     {kAboutCommand, IDS_ABOUTBOX},
 };
+
+/// The keys that open the window menu from any control, so that every
+/// command is reachable without a mouse: the keyboard's menu key (with any
+/// modifiers) and Shift+F10.
+inline constexpr bool OpensWindowMenu(int key, int modifiers) {
+    return key == WXK_WINDOWS_MENU || (key == WXK_F10 && modifiers == wxMOD_SHIFT);
+}
 
 }  // namespace menulark

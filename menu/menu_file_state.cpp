@@ -14,6 +14,15 @@ std::string MenuFileState::Caption(const std::string& programCaption) const {
     return std::filesystem::path(m_path).filename().string() + " - " + programCaption;
 }
 
+std::string MenuFileState::SuggestedName() const {
+    if (m_path.empty()) return std::string("menu") + kMenuFileExtension;
+    return std::filesystem::path(m_path).filename().string();
+}
+
+std::string MenuFileState::Folder() const {
+    return m_path.empty() ? std::string() : std::filesystem::path(m_path).parent_path().string();
+}
+
 bool MenuFileState::HasUnsavedChanges(const MenuDocument& current) const {
     return m_saved != current;
 }

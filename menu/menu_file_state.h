@@ -32,6 +32,14 @@ public:
     /// "<file name> - <programCaption>".
     std::string Caption(const std::string& programCaption) const;
 
+    /// The name that "Save menu as" suggests: the file's own name, or
+    /// "menu.menu.json" before there is a file.
+    std::string SuggestedName() const;
+
+    /// The file's folder, where the file choosers start; empty before there
+    /// is a file (the chooser's own choice).
+    std::string Folder() const;
+
     /// Whether `current` differs from the last opened or saved contents (the
     /// start state before any).
     bool HasUnsavedChanges(const MenuDocument& current) const;

@@ -135,4 +135,11 @@ std::string LowContrastMessage(const LowContrast& problem) {
                                  {problem.text, problem.background, std::string(ratio)});
 }
 
+std::vector<std::string> LowContrastNotes(const StyleSettings& style) {
+    std::vector<std::string> notes;
+    if (!style.styledMode) return notes;
+    for (const LowContrast& problem : FindLowContrast(style)) notes.push_back(LowContrastMessage(problem));
+    return notes;
+}
+
 }  // namespace menulark

@@ -47,4 +47,9 @@ std::vector<LowContrast> FindLowContrast(const StyleSettings& style);
 /// so that it never reads as enough when it is not.
 std::string LowContrastMessage(const LowContrast& problem);
 
+/// The notes a written or copied page gets: a message for each pair of
+/// FindLowContrast in the styled look; none in the simple look, whose
+/// colours are fixed.
+std::vector<std::string> LowContrastNotes(const StyleSettings& style);
+
 }  // namespace menulark

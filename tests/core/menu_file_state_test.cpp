@@ -20,12 +20,16 @@ TEST(MenuFileStateTest, CaptionAndChangesFollowTheLastOpenOrSave) {
     MenuDocument current = TwoEntries();
     EXPECT_EQ(state.Caption("Menulark"), "Menulark");
     EXPECT_EQ(state.Path(), "");
+    EXPECT_EQ(state.SuggestedName(), "menu.menu.json");
+    EXPECT_EQ(state.Folder(), "");
     EXPECT_FALSE(state.HasUnsavedChanges(MenuDocument{})) << "an untouched window has nothing to lose";
     EXPECT_TRUE(state.HasUnsavedChanges(current)) << "typed entries are not lost unasked";
 
     state.Remember("/home/author/site/shop.menu.json", current);
     EXPECT_EQ(state.Path(), "/home/author/site/shop.menu.json");
     EXPECT_EQ(state.Caption("Menulark"), "shop.menu.json - Menulark");
+    EXPECT_EQ(state.SuggestedName(), "shop.menu.json");
+    EXPECT_EQ(state.Folder(), "/home/author/site");
     EXPECT_FALSE(state.HasUnsavedChanges(current));
 
     // Each kind of change counts; undoing it by hand counts as no change.

@@ -9,6 +9,7 @@
 #include <wx/uiaction.h>
 
 #include <optional>
+#include <regex>
 #include <sstream>
 
 #include "app/edit_entry_dlg.h"
@@ -227,19 +228,30 @@ TEST_F(MenuFileWindowTest, DroppedAndCommandLineFilesOpenAndABadOneChangesNothin
         std::vector<std::string> args;
         std::optional<std::string> file;
         const char* errorPart;
+        bool help = false, version = false;
     };
     const Args parses[] = {
         {{}, std::nullopt, ""},
         {{example}, example, ""},
         {{"--", "-dash.menu.json"}, "-dash.menu.json", ""},
-        {{"a.menu.json", "b.menu.json"}, std::nullopt, "more than one menu file"},
-        {{"--fancy"}, std::nullopt, "unknown option --fancy"},
+        {{"a.menu.json", "b.menu.json"}, std::nullopt, "Unexpected parameter 'b.menu.json'"},
+        {{"--fancy"}, std::nullopt, "Unknown long option 'fancy'"},
+        {{""}, std::nullopt, "an empty menu file name was given"},
+        {{"--help", example}, std::nullopt, "", true},
+        {{"-h"}, std::nullopt, "", true},
+        {{"--version"}, std::nullopt, "", false, true},
     };
     for (const Args& a : parses) {
+        SCOPED_TRACE(a.args.empty() ? std::string("no arguments") : a.args.front());
         WindowArguments parsed = ParseWindowArguments(a.args);
         EXPECT_EQ(parsed.menuFile, a.file);
         EXPECT_NE(parsed.error.find(a.errorPart), std::string::npos) << parsed.error;
+        EXPECT_EQ(parsed.error.empty(), *a.errorPart == '\0') << parsed.error;
+        EXPECT_EQ(parsed.help, a.help);
+        EXPECT_EQ(parsed.version, a.version);
     }
+    EXPECT_TRUE(std::regex_match(WindowVersion(), std::regex("Menulark [0-9]+(\\.[0-9]+)+")))
+        << WindowVersion();
 
     // `menulark FILE`: opened once the window's events run, as the program does.
     OpenMenuFileWhenShown(*m_dialog, *ParseWindowArguments({example}).menuFile);

@@ -2,19 +2,23 @@
 // picker state machine, the swatch colours and the layout tables.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "app/about_command.h"
 #include "app/base_directory.h"
 #include "app/page_folder_note.h"
+#include "app/style_controls.h"
 #include "app/text_conversion.h"
 #include "app/window_commands.h"
 #include "app/window_geometry.h"
-#include "resources/dialog_layout.h"
 #include "page/css_colors.h"
 #include "page/page_templates.h"
+#include "resources/dialog_layout.h"
 #include "resources/string_table.h"
 #include "style/picker_logic.h"
 #include "style/style_lists.h"
@@ -88,6 +92,33 @@ TEST(WindowMenuTest, EveryCommandHasALetterOfItsOwn) {
         EXPECT_TRUE(letters.insert(static_cast<char>(std::tolower(static_cast<unsigned char>(text[amp + 1])))).second)
             << text;
     }
+}
+
+TEST(WindowMenuTest, TheMenuKeyAndShiftF10OpenIt) {
+    const struct {
+        int key, modifiers;
+        bool opens;
+    } cases[] = {{WXK_WINDOWS_MENU, wxMOD_NONE, true},
+                 {WXK_WINDOWS_MENU, wxMOD_SHIFT, true},
+                 {WXK_F10, wxMOD_SHIFT, true},
+                 {WXK_F10, wxMOD_NONE, false},
+                 {WXK_F10, wxMOD_SHIFT | wxMOD_CONTROL, false},
+                 {'M', wxMOD_SHIFT, false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(OpensWindowMenu(c.key, c.modifiers), c.opens) << c.key << "/" << c.modifiers;
+}
+
+TEST(StyleControlsTest, EveryStyleTextHasOneControlOfItsOwn) {
+    // A value without a control would be lost on the way to a menu file and back.
+    std::vector<StyleControl> controls(std::begin(kStyleEdits), std::end(kStyleEdits));
+    controls.insert(controls.end(), std::begin(kStyleChoices), std::end(kStyleChoices));
+    std::set<int> ids;
+    for (const StyleControl& control : controls) EXPECT_TRUE(ids.insert(control.id).second) << control.id;
+    for (const StyleField& field : StyleFields()) {
+        auto holds = [&](const StyleControl& control) { return control.field == field.member; };
+        EXPECT_EQ(std::count_if(controls.begin(), controls.end(), holds), 1) << field.name;
+    }
+    EXPECT_EQ(controls.size(), StyleFields().size());
 }
 
 TEST(PickerTargetsTest, TableMatchesButtonsFieldsAndLists) {

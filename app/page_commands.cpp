@@ -1,0 +1,68 @@
+#include "app/page_commands.h"
+
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
+#include <wx/filedlg.h>
+#include <wx/window.h>
+
+#include <optional>
+
+#include "app/contrast_note.h"
+#include "app/file_chooser.h"
+#include "app/text_conversion.h"
+#include "page/contrast.h"
+#include "page/create_page.h"
+#include "page/modern_page.h"
+
+namespace menulark {
+
+PageCommands::PageCommands(wxWindow& window, Desktop& desktop, std::function<MenuDocument()> currentMenu)
+    : m_window(window), m_desktop(desktop), m_currentMenu(std::move(currentMenu)) {}
+
+bool PageCommands::WritePage(const std::string& path) {
+    const MenuDocument menu = m_currentMenu();
+    PageRequest request{menu.entries, menu.style, menu.flavor, path};
+    request.modernPage.label = menu.modernLabel;
+    request.modernPage.lang = menu.modernLanguage;
+    CreateResult result = CreatePage(request, m_desktop);
+    if (result.outcome == CreateOutcome::Opened && request.flavor == PageFlavor::Modern)
+        NoteLowContrast(request.style);
+    return result.outcome == CreateOutcome::Opened;
+}
+
+void PageCommands::SavePageAs(const std::string& folder) {
+    if (m_currentMenu().entries.RowCount() == 0) {
+        m_desktop.ReportNoItems();
+        return;
+    }
+    std::optional<std::string> path = AskFileName(&m_window, IDS_SAVE_PAGE_TITLE, IDS_PAGE_FILE_TYPES,
+                                                  wxFD_SAVE | wxFD_OVERWRITE_PROMPT, folder, kPageFileName);
+    if (path) WritePage(*path);
+}
+
+void PageCommands::CopyPageCode() {
+    const MenuDocument menu = m_currentMenu();
+    if (menu.entries.RowCount() == 0) {
+        m_desktop.ReportNoItems();
+        return;
+    }
+    ModernPageOptions options;
+    options.label = menu.modernLabel;
+    options.lang = menu.modernLanguage;
+    options.snippet = true;
+    std::string code = BuildModernPage(menu.entries, PageModeOf(menu.style), menu.style, options);
+    if (wxTheClipboard->Open()) {
+        wxTheClipboard->SetData(new wxTextDataObject(FromCoreText(code)));
+        wxTheClipboard->Close();
+    }
+    NoteLowContrast(menu.style);
+}
+
+// The modern styled look keeps the author's colours; hard-to-read ones get
+// a note that does not stop anything.
+void PageCommands::NoteLowContrast(const StyleSettings& style) {
+    std::vector<std::string> notes = LowContrastNotes(style);
+    if (!notes.empty()) ShowContrastNote(&m_window, notes);
+}
+
+}  // namespace menulark
