@@ -1,32 +1,44 @@
-# Menulark: `make run` starts the program, `make test` runs every test.
-# Both install what they need first (Debian packages, via scripts/install-deps).
+# Menulark: `make run` starts the program, `make test` runs every test,
+# `make check` the core and command tests only (the quick inner loop).
+# They install what they need first (Debian packages, via scripts/install-deps).
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 PREFIX     ?= $(HOME)/.local
 
-.PHONY: all deps build asan test test-core test-asan run bench clean windows test-windows package test-package
+.PHONY: all deps build asan test check run bench clean windows test-windows package test-package
 
 all: build
 
 deps:
 	@scripts/install-deps
 
+# Compiles through ccache when it is installed (install-deps adds it): a
+# second tree or a rebuild after `make clean` then costs little. Looked up
+# when a tree is configured, after deps has run.
+LAUNCHER = $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
 $(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER)
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
 $(ASAN_BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DMENULARK_SANITIZE=ON
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DMENULARK_SANITIZE=ON $(LAUNCHER)
 
 asan: deps $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
-test: build asan
-	scripts/run-tests $(BUILD) $(ASAN_BUILD)
+# Builds both trees and runs every suite, timing each stage.
+test: deps $(BUILD)/CMakeCache.txt $(ASAN_BUILD)/CMakeCache.txt
+	JOBS=$(JOBS) scripts/run-tests $(BUILD) $(ASAN_BUILD)
+
+# The core and command tests of the normal tree, in parallel: no display,
+# no sanitizers, no browser, no fuzzing.
+check: build
+	ctest --test-dir $(BUILD) --label-regex core --output-on-failure -j $(JOBS)
 
 run: build
 	scripts/run-window $(BUILD)
@@ -38,8 +50,8 @@ clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(WIN_BUILD) dist
 
 # Windows, cross-built here with MinGW-w64 and tested under Wine. The first
-# run builds wxWidgets for MSW into ~/.cache/menulark/ (about 16 minutes on 2
-# cores); later runs reuse it. Writes dist/Menulark-<version>-setup.exe and
+# run builds wxWidgets for MSW into ~/.cache/menulark/ (see README.md,
+# "Building for Windows"); later runs reuse it. Writes dist/Menulark-<version>-setup.exe and
 # dist/Menulark-<version>-portable.zip.
 WIN_BUILD ?= build-windows
 
