@@ -30,6 +30,21 @@ EditResult RowToEdit(const MenuItemList& list);
 /// adding an entry. The row stays where it is and stays remembered.
 EditResult ReplaceSelected(MenuItemList& list, std::string title, std::string url, std::string explanation);
 
+/// Replaces the remembered row with `entry` (its kind, texts, new tab and
+/// icon; the row keeps its depth). The texts its kind needs must not be empty.
+EditResult ReplaceSelected(MenuItemList& list, MenuItem entry);
+
+/// Inserts `entry` (a separator, or a heading with its title) after the
+/// remembered row and its submenu, at the row's depth; at the end when no
+/// row is remembered. The new row becomes the remembered row.
+EditResult InsertEntry(MenuItemList& list, MenuItem entry);
+
+/// Moves the remembered row, with its submenu, into the submenu of the link
+/// above it at its depth (making one when there is none), or out of its
+/// submenu to just after it. The remembered row follows the entry.
+EditResult IndentSelected(MenuItemList& list);
+EditResult OutdentSelected(MenuItemList& list);
+
 enum class MoveDirection { Up, Down };
 
 /// Moves the remembered row one place; the remembered row (and so the label

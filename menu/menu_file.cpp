@@ -91,25 +91,103 @@ void ExpectObject(const Json& value, const std::string& pointer) {
     if (!value.is_object()) Fail(pointer, "expected an object, " + Found(value));
 }
 
-// Checks one element of "entries" and appends it to `entries`.
-void ReadEntry(Json& entry, size_t index, MenuItemList& entries) {
+std::string Quoted(const std::string& text) {
+    return "\"" + Excerpt(text) + "\"";
+}
+
+bool IsCombining(char32_t c) {
+    return c == 0x200D || (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0x1F3FB && c <= 0x1F3FF) ||
+           (c >= 0x0300 && c <= 0x036F) || (c >= 0xE0020 && c <= 0xE007F) || c == 0x20E3;
+}
+
+// An icon is the URL of an image when it holds one of these; otherwise it is
+// text of one or two characters, where a character is what a reader sees:
+// joined emoji, skin tones, variation selectors and combining marks count
+// with the character they follow.
+bool IsImageIcon(std::string_view icon) {
+    return icon.find_first_of("/.:") != std::string_view::npos;
+}
+
+size_t VisibleCharacters(std::string_view text) {
+    size_t count = 0;
+    bool joined = false;
+    for (size_t i = 0; i < text.size();) {
+        const unsigned char lead = static_cast<unsigned char>(text[i]);
+        const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t c = length == 1 ? lead : lead & (0x3F >> (length - 1));
+        for (size_t k = 1; k < length && i + k < text.size(); ++k)
+            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        i += length;
+        if (!IsCombining(c) && !joined) ++count;
+        joined = c == 0x200D;
+    }
+    return count;
+}
+
+constexpr const char* kVersion3Keys = "kind, newTab, icon and entries";
+
+// Checks one element of an "entries" array, at `pointer`, and appends it
+// and its submenu to `entries` at `depth`. `version` is the file's, so that a
+// version 2 file keeps to what version 2 had.
+void ReadEntry(Json& entry, const std::string& pointer, int depth, int version, MenuItemList& entries) {
     static const char* const kFields[] = {"title", "url", "explanation"};
-    const std::string pointer = "/entries/" + std::to_string(index);
     ExpectObject(entry, pointer);
-    for (auto& [key, member] : entry.items())
-        if (key != kFields[0] && key != kFields[1] && key != kFields[2])
-            Fail(pointer + "/" + Token(key),
-                 "unknown entry field (an entry has \"title\", \"url\" and \"explanation\")");
-    std::string texts[3];
+    MenuItem item;
+    item.depth = depth;
+    Json* submenu = nullptr;
+    for (auto& [key, member] : entry.items()) {
+        const std::string keyPointer = pointer + "/" + Token(key);
+        const bool plain = key == kFields[0] || key == kFields[1] || key == kFields[2];
+        const bool rich = key == "kind" || key == "newTab" || key == "icon" || key == "entries";
+        if (!plain && !(rich && version >= 3))
+            Fail(keyPointer, version >= 3 ? "unknown entry field (an entry has \"title\", \"url\", "
+                                            "\"explanation\", \"kind\", \"newTab\", \"icon\" and \"entries\")"
+                             : rich       ? "not part of format version " + std::to_string(version) + " (" +
+                                          kVersion3Keys + " came with version 3)"
+                                    : "unknown entry field (an entry has \"title\", \"url\" and "
+                                      "\"explanation\")");
+        if (key == "kind") {
+            std::string kind = String(member, keyPointer);
+            if (kind != "separator" && kind != "heading")
+                Fail(keyPointer, "unknown kind " + Quoted(kind) + " (expected \"separator\" or \"heading\")");
+            item.kind = kind == "separator" ? EntryKind::Separator : EntryKind::Heading;
+        } else if (key == "newTab") {
+            if (!member.is_boolean()) Fail(keyPointer, "expected true or false, " + Found(member));
+            item.newTab = member.get<bool>();
+        } else if (key == "icon") {
+            item.icon = String(member, keyPointer);
+            if (item.icon.empty() || (!IsImageIcon(item.icon) && VisibleCharacters(item.icon) > 2))
+                Fail(keyPointer,
+                     "expected one or two characters or the URL of an image, found " + Quoted(item.icon));
+        } else if (key == "entries") {
+            if (!member.is_array()) Fail(keyPointer, "expected an array, " + Found(member));
+            if (member.empty()) Fail(keyPointer, "empty (a submenu needs at least one entry)");
+            submenu = &member;
+        }
+    }
+    if (item.kind != EntryKind::Link) {
+        const bool heading = item.kind == EntryKind::Heading;
+        for (auto& [key, member] : entry.items())
+            if (key != "kind" && !(heading && key == "title"))
+                Fail(pointer + "/" + Token(key),
+                     heading ? "a heading has a title only" : "a separator has no other keys");
+    }
+    std::string* texts[3] = {&item.title, &item.url, &item.explanation};
     for (int f = 0; f < 3; ++f) {
+        if (item.kind == EntryKind::Separator || (item.kind == EntryKind::Heading && f > 0)) break;
         const std::string fieldPointer = pointer + "/" + kFields[f];
         auto it = entry.find(kFields[f]);
+        // A submenu's entry may leave out its URL and explanation.
+        if (it == entry.end() && submenu && f > 0) continue;
         if (it == entry.end()) Fail(fieldPointer, "missing");
-        texts[f] = String(*it, fieldPointer);
-        if (texts[f].empty())
+        *texts[f] = String(*it, fieldPointer);
+        if (texts[f]->empty())
             Fail(fieldPointer, "empty (every entry needs a title, a URL and an explanation)");
     }
-    entries.AddItem(std::move(texts[0]), std::move(texts[1]), std::move(texts[2]));
+    entries.AppendEntry(std::move(item));
+    if (!submenu) return;
+    for (size_t i = 0; i < submenu->size(); ++i)
+        ReadEntry((*submenu)[i], pointer + "/entries/" + std::to_string(i), depth + 1, version, entries);
 }
 
 // Builds the tree from the parser's events. Beyond what the library's own
@@ -226,7 +304,8 @@ private:
         if (m_frames.empty() || !m_frames.back().streamed) return;
         if (m_entriesFault.empty()) {
             try {
-                ReadEntry(m_slot, m_frames.back().count - 1, m_entries);
+                ReadEntry(m_slot, "/entries/" + std::to_string(m_frames.back().count - 1), 0, VersionSoFar(),
+                          m_entries);
             } catch (const Fault& fault) {
                 m_entriesFault = fault.message;
             }
@@ -237,6 +316,15 @@ private:
     bool Refuse(std::string message) {
         if (m_error.empty()) m_error = std::move(message);
         return false;
+    }
+
+    // The file's version when it stands before the entries (as this program
+    // writes it), else the newest: the entries' fields depend on it.
+    int VersionSoFar() const {
+        auto it = m_root.find("version");
+        if (it == m_root.end() || !it->is_number_unsigned() || it->get<uint64_t>() > kMenuFileVersion)
+            return kMenuFileVersion;
+        return static_cast<int>(it->get<uint64_t>());
     }
 
     // Where the parser is: inner frames name the element being built, the
@@ -266,10 +354,6 @@ private:
     MenuItemList m_entries;
     std::string m_entriesFault;
 };
-
-std::string Quoted(const std::string& text) {
-    return "\"" + Excerpt(text) + "\"";
-}
 
 const Json& Member(const Json& object, const std::string& pointer, const char* key) {
     auto it = object.find(key);
@@ -372,6 +456,11 @@ MenuDocument ReadDocument(TreeBuilder& builder, std::string_view text) {
     ReadStyle(root["style"], document);
     if (hasModern) ReadModern(root["modern"], document);
     ReadEntries(builder, document);
+    if (version < 3)
+        for (const MenuItem& item : document.entries)
+            if (item.IsRich())
+                Fail("/version", "format version " + std::to_string(version) + " has no " + kVersion3Keys +
+                                     " in its entries (they came with version 3)");
 
     // Kept as written, so that a number keeps every digit.
     const std::vector<std::string_view> written = TopLevelValues(text);
@@ -433,24 +522,63 @@ private:
     std::string& m_out;
 };
 
+// Writes rows [row, end of its level) of `entries`, the elements of one
+// "entries" array whose objects stand at `depth` levels; returns the row
+// after them. Keys of version 3 are written only where they are used.
+int WriteEntryObjects(FileWriter& writer, const MenuItemList& entries, int row, int depth,
+                      const std::string& arrayPointer) {
+    const int level = entries.Row(row).depth;
+    const std::string indent(static_cast<size_t>(2 * depth), ' ');
+    size_t index = 0;
+    while (row < entries.RowCount() && entries.Row(row).depth >= level) {
+        const MenuItem& item = entries.Row(row);
+        const std::string pointer = arrayPointer + "/" + std::to_string(index++);
+        const bool submenu = entries.HasSubmenu(row);
+        if (!EntryIsComplete(item, submenu))
+            Fail(pointer + (item.title.empty() ? "/title"
+                            : item.url.empty() ? "/url"
+                                               : "/explanation"),
+                 "empty (every entry needs a title, a URL and an explanation)");
+        writer.Out() += indent + "{\n";
+        const int inner = depth + 1;
+        // Each key with its value as JSON text, in the order written.
+        std::vector<std::pair<const char*, std::string>> members;
+        auto text = [&](const char* key, const std::string& value) {
+            CheckUtf8(value, pointer + "/" + key);
+            std::string json;
+            AppendJsonString(json, value);
+            members.emplace_back(key, std::move(json));
+        };
+        if (item.kind == EntryKind::Separator) members.emplace_back("kind", "\"separator\"");
+        if (item.kind == EntryKind::Heading) members.emplace_back("kind", "\"heading\"");
+        if (item.kind != EntryKind::Separator) text("title", item.title);
+        if (item.kind == EntryKind::Link) {
+            if (!item.url.empty()) text("url", item.url);
+            if (!item.explanation.empty()) text("explanation", item.explanation);
+            if (item.newTab) members.emplace_back("newTab", "true");
+            if (!item.icon.empty()) text("icon", item.icon);
+        }
+        for (size_t m = 0; m < members.size(); ++m)
+            writer.Raw(inner, members[m].first, members[m].second, m + 1 == members.size() && !submenu);
+        ++row;
+        if (submenu) {
+            writer.Open(inner, "entries", '[');
+            row = WriteEntryObjects(writer, entries, row, inner + 1, pointer + "/entries");
+            writer.Close(inner, ']', true);
+        }
+        const bool lastOfLevel = row >= entries.RowCount() || entries.Row(row).depth < level;
+        writer.Out() += indent + (lastOfLevel ? "}\n" : "},\n");
+    }
+    return row;
+}
+
 void WriteEntries(FileWriter& writer, const MenuItemList& entries, bool last) {
     if (entries.size() == 0) {
         writer.Raw(1, "entries", "[]", last);
         return;
     }
     writer.Open(1, "entries", '[');
-    size_t index = 0;
-    for (const MenuItem& item : entries) {
-        const std::string pointer = "/entries/" + std::to_string(index++);
-        CheckUtf8(item.title, pointer + "/title");
-        CheckUtf8(item.url, pointer + "/url");
-        CheckUtf8(item.explanation, pointer + "/explanation");
-        writer.Out() += "    {\n";
-        writer.String(3, "title", item.title);
-        writer.String(3, "url", item.url);
-        writer.String(3, "explanation", item.explanation, true);
-        writer.Out() += index == entries.size() ? "    }\n" : "    },\n";
-    }
+    WriteEntryObjects(writer, entries, 0, 2, "/entries");
     writer.Close(1, ']', last);
 }
 
@@ -477,7 +605,7 @@ void WriteFileText(const MenuDocument& document, std::string& text) {
     FileWriter writer(text);
     text += "{\n";
     writer.String(1, "format", kFormatName);
-    writer.Raw(1, "version", std::to_string(kMenuFileVersion));
+    writer.Raw(1, "version", std::to_string(MenuFileVersionFor(document)));
     writer.String(1, "look", document.style.styledMode ? "styled" : "simple");
     writer.String(1, "flavor", document.flavor == PageFlavor::Modern ? "modern" : "classic");
 
@@ -517,6 +645,12 @@ size_t SizeHint(const MenuDocument& document) {
 }
 
 }  // namespace
+
+int MenuFileVersionFor(const MenuDocument& document) {
+    for (const MenuItem& item : document.entries)
+        if (item.IsRich()) return kMenuFileVersion;
+    return 2;
+}
 
 bool MenuDocument::operator==(const MenuDocument& o) const {
     if (entries.RowCount() != o.entries.RowCount()) return false;

@@ -10,14 +10,21 @@
 
 #include "menu/menu_item_list.h"
 #include "menu/page_flavor.h"
-#include "system/text_file.h"
 #include "menu/style_settings.h"
+#include "system/text_file.h"
 
 namespace menulark {
 
-/// The format version this program writes. Version 1 had no "modern" object;
-/// such files still open, with the modern page's defaults.
-inline constexpr int kMenuFileVersion = 2;
+/// The newest format version, which this program reads and writes. Version 1
+/// had no "modern" object; such files still open, with the modern page's
+/// defaults. Version 2 had flat lists of links: version 3 added separators,
+/// headings, submenus, new tabs and icons to the entries.
+inline constexpr int kMenuFileVersion = 3;
+
+struct MenuDocument;
+/// The version a save writes: 2 for a menu that uses none of what version 3
+/// added, so that such a file stays byte for byte as before; else 3.
+int MenuFileVersionFor(const MenuDocument& document);
 
 /// The suggested ending of menu file names.
 inline constexpr const char* kMenuFileExtension = ".menu.json";

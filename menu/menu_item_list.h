@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "menu/menu_item.h"
@@ -44,12 +45,36 @@ public:
     /// Replaces row r's texts; false (and nothing changes) when a field is empty.
     bool ReplaceRow(int r, std::string title, std::string url, std::string explanation);
     /// Exchanges rows a and b and makes `remembered` the remembered row.
+    /// Depths are then kept within what the rows above allow (NormalizeDepths).
     void SwapRows(int a, int b, int remembered);
+
+    // Structure: separators, headings and submenus (menu/menu_edits.h).
+    /// Appends an entry as read from a menu file, which has checked it.
+    void AppendEntry(MenuItem item) { m_items.push_back(std::move(item)); }
+    /// Replaces row r with `entry` at the row's own depth; false (and nothing
+    /// changes) when `entry` lacks a text its kind needs (EntryIsComplete).
+    bool ReplaceEntry(int r, MenuItem entry);
+    /// Puts `rows` in place of every row and makes `remembered` the
+    /// remembered row; depths are kept within what the rows above allow.
+    void ReplaceAll(std::vector<MenuItem> rows, int remembered);
+    /// Whether row r holds a submenu: the row after it is deeper.
+    bool HasSubmenu(int r) const;
+    /// The first row after row r and its submenu, to any depth.
+    int SubtreeEnd(int r) const;
 
 private:
     std::vector<MenuItem> m_items;
     int m_selectedRow = -1;
 };
+
+/// Whether `entry` has the texts its kind needs: a heading its title, a link
+/// all three (its URL and explanation may be empty when it holds a submenu).
+bool EntryIsComplete(const MenuItem& entry, bool hasSubmenu);
+
+/// Keeps each row's depth within what the row above allows: the first row at
+/// the top, and a row at most one deeper than a link above it, never deeper
+/// than a separator or heading above it.
+void NormalizeDepths(std::vector<MenuItem>& rows);
 
 /// The selection label's text for a remembered row: "Selected item: " + (row + 1).
 std::string SelectionLabel(int row);

@@ -166,5 +166,95 @@ TEST(MoveTest, WithoutARememberedRowNothingMovesAndTheUserIsTold) {
     }
 }
 
+// The structure commands in one walk: each step acts on the remembered row
+// and leaves the rows (title and depth, "-" a separator) and remembered row shown.
+TEST(StructureTest, IndentOutdentInsertAndDeleteKeepAValidTree) {
+    MenuItemList list = ListOf({"A", "B", "C", "D"});
+    MenuItem heading;
+    heading.kind = EntryKind::Heading;
+    heading.title = "H";
+    MenuItem separator;
+    separator.kind = EntryKind::Separator;
+    MenuItem untitled = heading;
+    untitled.title.clear();
+    enum Op { Select, Indent, Outdent, InsertHeading, InsertSeparator, InsertUntitled, Delete, Up };
+    struct Step {
+        Op op;
+        int select;  // for Select
+        EditOutcome outcome;
+        int row;
+        std::string rows;
+    };
+    const Step steps[] = {
+        {Indent, 0, EditOutcome::NoSelection, -1, "A0 B0 C0 D0"},
+        {Select, 0, EditOutcome::Done, 0, "A0 B0 C0 D0"},
+        {Indent, 0, EditOutcome::AtEdge, 0, "A0 B0 C0 D0"},  // no entry above
+        {Select, 2, EditOutcome::Done, 2, "A0 B0 C0 D0"},
+        {Indent, 0, EditOutcome::Done, 2, "A0 B0 C1 D0"},
+        {Indent, 0, EditOutcome::AtEdge, 2, "A0 B0 C1 D0"},  // first of its submenu
+        {Select, 3, EditOutcome::Done, 3, "A0 B0 C1 D0"},
+        {Indent, 0, EditOutcome::Done, 3, "A0 B0 C1 D1"},
+        {Indent, 0, EditOutcome::Done, 3, "A0 B0 C1 D2"},
+        {Select, 1, EditOutcome::Done, 1, "A0 B0 C1 D2"},
+        {Indent, 0, EditOutcome::Done, 1, "A0 B1 C2 D3"},  // with its whole submenu
+        {InsertSeparator, 0, EditOutcome::Done, 4, "A0 B1 C2 D3 -1"},
+        {InsertUntitled, 0, EditOutcome::EmptyField, 4, "A0 B1 C2 D3 -1"},
+        {Select, 2, EditOutcome::Done, 2, "A0 B1 C2 D3 -1"},
+        {Outdent, 0, EditOutcome::Done, 2, "A0 B1 C1 D2 -1"},           // out, just after B's submenu
+        {InsertHeading, 0, EditOutcome::Done, 4, "A0 B1 C1 D2 H1 -1"},  // after C's submenu
+        {Indent, 0, EditOutcome::Done, 4, "A0 B1 C1 D2 H2 -1"},
+        {Select, 1, EditOutcome::Done, 1, "A0 B1 C1 D2 H2 -1"},
+        {Outdent, 0, EditOutcome::Done, 5, "A0 C1 D2 H2 -1 B0"},  // just after A's submenu
+        {Select, 1, EditOutcome::Done, 1, "A0 C1 D2 H2 -1 B0"},
+        {Delete, 0, EditOutcome::Done, 1, "A0 D1 H1 -1 B0"},  // its submenu stays, one level up
+        {Select, 3, EditOutcome::Done, 3, "A0 D1 H1 -1 B0"},
+        {Outdent, 0, EditOutcome::Done, 3, "A0 D1 H1 -0 B0"},
+        {Up, 0, EditOutcome::Done, 2, "A0 D1 -0 H0 B0"},  // nothing goes below a separator
+        {Select, 0, EditOutcome::Done, 0, "A0 D1 -0 H0 B0"},
+        {Outdent, 0, EditOutcome::AtEdge, 0, "A0 D1 -0 H0 B0"},  // already at the top
+    };
+    int n = 0;
+    for (const Step& step : steps) {
+        SCOPED_TRACE("step #" + std::to_string(++n));
+        EditResult result{EditOutcome::Done, step.select, {}, std::nullopt};
+        switch (step.op) {
+            case Select:
+                list.NoteSelection(step.select);
+                break;
+            case Indent:
+                result = IndentSelected(list);
+                break;
+            case Outdent:
+                result = OutdentSelected(list);
+                break;
+            case InsertHeading:
+                result = InsertEntry(list, heading);
+                break;
+            case InsertSeparator:
+                result = InsertEntry(list, separator);
+                break;
+            case InsertUntitled:
+                result = InsertEntry(list, untitled);
+                break;
+            case Delete:
+                result.row = list.DeleteSelected().row;
+                break;
+            case Up:
+                result = MoveSelected(list, MoveDirection::Up);
+                break;
+        }
+        EXPECT_EQ(result.outcome, step.outcome);
+        EXPECT_EQ(result.row, step.row);
+        if (step.outcome == EditOutcome::Done && step.op != Delete) {
+            EXPECT_EQ(list.SelectedRow(), step.row);
+        }
+        std::string rows;
+        for (const MenuItem& item : list)
+            rows += (rows.empty() ? "" : " ") + (item.kind == EntryKind::Separator ? "-" : item.title) +
+                    std::to_string(item.depth);
+        EXPECT_EQ(rows, step.rows);
+    }
+}
+
 }  // namespace
 }  // namespace menulark

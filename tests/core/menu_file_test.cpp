@@ -62,7 +62,8 @@ TEST(MenuFileTest, TheExampleFileReadsAndSavesBackByteForByte) {
 
 TEST(MenuFileTest, TheReadmeShowsTheExampleFileAsItIs) {
     const std::string readme = ReadBytes(kData + "/../../README.md");
-    EXPECT_NE(readme.find("```json\n" + ReadBytes(kData + "/example.menu.json") + "```\n"), std::string::npos);
+    EXPECT_NE(readme.find("```json\n" + ReadBytes(kData + "/example.menu.json") + "```\n"),
+              std::string::npos);
 }
 
 TEST(MenuFileTest, AnyTextSurvivesARoundTrip) {
@@ -184,8 +185,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "/version: expected a whole number, found a string"},
         BadCase{"VersionFraction", "\"version\": 2", "\"version\": 1.5",
                 "/version: expected a whole number, found a number"},
-        BadCase{"NewerVersion", "\"version\": 2", "\"version\": 3",
-                "/version: format version 3 comes from a newer Menulark; this one reads versions up to 2"},
+        BadCase{"NewerVersion", "\"version\": 2", "\"version\": 4",
+                "/version: format version 4 comes from a newer Menulark; this one reads versions up to 3"},
         BadCase{"VersionZero", "\"version\": 2", "\"version\": 0",
                 "/version: 0 is not a format version (they start at 1)"},
         BadCase{"VersionNegative", "\"version\": 2", "\"version\": -1",
@@ -266,6 +267,111 @@ TEST(MenuFileTest, MenuFilesAreToldApartFromTabSeparatedEntries) {
                           Case{"Home\thttp://a/\tb\n{\n", false}, Case{"", false}, Case{"\t{}", false}})
         EXPECT_EQ(LooksLikeMenuFile(c.text), c.menuFile) << c.text;
 }
+
+}  // namespace
+}  // namespace menulark
+
+namespace menulark {
+namespace {
+
+// Version 3: the rich example reads into rows with their depth and kind, and
+// saves back byte for byte; without the new keys a menu is saved as version 2.
+TEST(MenuFileVersion3Test, TheRichExampleReadsAsRowsAndSavesBackByteForByte) {
+    const std::string golden = ReadBytes(kData + "/rich.menu.json");
+    MenuFileRead read = ParseMenuFile(golden);
+    ASSERT_TRUE(read.document) << read.error;
+    struct Row {
+        const char* title;
+        EntryKind kind;
+        int depth;
+        bool newTab;
+        const char* icon;
+    };
+    const Row expected[] = {
+        {"Home", EntryKind::Link, 0, false, "🏠"},   {"Products", EntryKind::Link, 0, false, ""},
+        {"Wear", EntryKind::Heading, 1, false, ""}, {"Shoes", EntryKind::Link, 1, false, "images/shoe.png"},
+        {"Bags", EntryKind::Link, 1, false, ""},    {"Backpacks", EntryKind::Link, 2, false, ""},
+        {"", EntryKind::Separator, 1, false, ""},   {"Gift cards", EntryKind::Link, 1, false, ""},
+        {"", EntryKind::Separator, 0, false, ""},   {"Help", EntryKind::Link, 0, true, ""}};
+    const MenuItemList& entries = read.document->entries;
+    ASSERT_EQ(entries.RowCount(), static_cast<int>(std::size(expected)));
+    for (int r = 0; r < entries.RowCount(); ++r) {
+        const MenuItem& item = entries.Row(r);
+        const Row& want = expected[r];
+        EXPECT_EQ(item.title, want.title) << r;
+        EXPECT_EQ(item.kind, want.kind) << r;
+        EXPECT_EQ(item.depth, want.depth) << r;
+        EXPECT_EQ(item.newTab, want.newTab) << r;
+        EXPECT_EQ(item.icon, want.icon) << r;
+    }
+    EXPECT_EQ(entries.Row(1).url, "") << "a submenu's entry may leave out its URL";
+    EXPECT_EQ(MenuFileVersionFor(*read.document), 3);
+    EXPECT_EQ(MenuFileText(*read.document), golden);
+
+    // Flattened to plain links, the same menu is written as version 2, as before.
+    MenuDocument flat = *read.document;
+    std::vector<MenuItem> links;
+    for (const MenuItem& item : entries)
+        if (item.kind == EntryKind::Link && !item.url.empty()) links.emplace_back(item.title, item.url, "x");
+    flat.entries.ReplaceAll(links, -1);
+    EXPECT_EQ(MenuFileVersionFor(flat), 2);
+    EXPECT_NE(MenuFileText(flat).find("\n  \"version\": 2,\n"), std::string::npos);
+    EXPECT_EQ(*ParseMenuFile(MenuFileText(flat)).document, flat);
+}
+
+const std::string kValid3 = R"({
+  "format": "menulark-menu",
+  "version": 3,
+  "look": "simple",
+  "flavor": "modern",
+  "modern": {"label": "Menu", "lang": "en"},
+  "style": {},
+  "entries": [
+    {"kind": "heading", "title": "H"},
+    {"title": "P", "entries": [{"title": "A", "url": "http://a/", "explanation": "a", "newTab": true}]},
+    {"kind": "separator"},
+    {"title": "B", "url": "http://b/", "explanation": "b", "icon": "👍🏽"}
+  ]
+}
+)";
+
+class BadVersion3Test : public ::testing::TestWithParam<BadCase> {};
+
+TEST_P(BadVersion3Test, GivesNoDocumentAndAMessageWithItsPointer) {
+    ASSERT_TRUE(ParseMenuFile(kValid3).document) << ParseMenuFile(kValid3).error;
+    const BadCase& c = GetParam();
+    ASSERT_NE(kValid3.find(c.from), std::string::npos) << c.from;
+    MenuFileRead read = ParseMenuFile(Replaced(kValid3, c.from, c.to));
+    EXPECT_FALSE(read.document);
+    EXPECT_EQ(read.error, c.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Strict, BadVersion3Test,
+    ::testing::Values(
+        BadCase{"SeparatorWithTitle", "\"separator\"}", "\"separator\", \"title\": \"S\"}",
+                "/entries/2/title: a separator has no other keys"},
+        BadCase{"HeadingWithUrl", "\"title\": \"H\"", "\"title\": \"H\", \"url\": \"http://h/\"",
+                "/entries/0/url: a heading has a title only"},
+        BadCase{"HeadingWithoutTitle", ", \"title\": \"H\"", "", "/entries/0/title: missing"},
+        BadCase{"EmptySubmenu",
+                "\"entries\": [{\"title\": \"A\", \"url\": \"http://a/\", \"explanation\": "
+                "\"a\", \"newTab\": true}]",
+                "\"entries\": []", "/entries/1/entries: empty (a submenu needs at least one entry)"},
+        BadCase{"UnknownKind", "\"separator\"", "\"line\"",
+                "/entries/2/kind: unknown kind \"line\" (expected \"separator\" or \"heading\")"},
+        BadCase{"NestedFault", "\"newTab\": true", "\"newTab\": \"yes\"",
+                "/entries/1/entries/0/newTab: expected true or false, found a string"},
+        BadCase{"LinkWithoutUrl", "\"url\": \"http://b/\", ", "", "/entries/3/url: missing"},
+        BadCase{"LongTextIcon", "\"👍🏽\"", "\"abc\"",
+                "/entries/3/icon: expected one or two characters or the URL of an image, found \"abc\""},
+        BadCase{"UnknownField", "\"icon\"", "\"image\"",
+                "/entries/3/image: unknown entry field (an entry has \"title\", \"url\", \"explanation\", "
+                "\"kind\", \"newTab\", \"icon\" and \"entries\")"},
+        BadCase{"NewKeysInVersion2", "\"version\": 3", "\"version\": 2",
+                "/entries/0/kind: not part of format version 2 (kind, newTab, icon and entries came with "
+                "version 3)"}),
+    [](const ::testing::TestParamInfo<BadCase>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace menulark
