@@ -9,6 +9,7 @@
 
 #include "app/contrast_note.h"
 #include "app/file_chooser.h"
+#include "app/note_window.h"
 #include "app/text_conversion.h"
 #include "page/contrast.h"
 #include "page/create_page.h"
@@ -27,6 +28,8 @@ bool PageCommands::WritePage(const std::string& path) {
     CreateResult result = CreatePage(request, m_desktop);
     if (result.outcome == CreateOutcome::Opened && request.flavor == PageFlavor::Modern)
         NoteLowContrast(request.style);
+    if (result.outcome == CreateOutcome::Opened && request.flavor == PageFlavor::Classic)
+        NoteClassicFlattening(menu.entries);
     return result.outcome == CreateOutcome::Opened;
 }
 
@@ -63,6 +66,14 @@ void PageCommands::CopyPageCode() {
 void PageCommands::NoteLowContrast(const StyleSettings& style) {
     std::vector<std::string> notes = LowContrastNotes(style);
     if (!notes.empty()) ShowContrastNote(&m_window, notes);
+}
+
+// What the classic page leaves out, in a note that does not stop anything.
+void PageCommands::NoteClassicFlattening(const MenuItemList& entries) {
+    std::string warning = ClassicFlatteningWarning(ClassicPageLosses(entries));
+    if (warning.empty()) return;
+    warning[0] = 'T';
+    ShowNoteWindow(&m_window, kClassicNoteName, warning + ".");
 }
 
 }  // namespace menulark

@@ -14,6 +14,9 @@ namespace menulark {
 
 class Desktop;
 
+/// The name of the note on what the classic page leaves out.
+inline constexpr const char* kClassicNoteName = "classic-page-note";
+
 class PageCommands {
 public:
     /// `currentMenu` gives the menu as the window shows it.
@@ -30,6 +33,7 @@ public:
 
 private:
     void NoteLowContrast(const StyleSettings& style);
+    void NoteClassicFlattening(const MenuItemList& entries);
 
     wxWindow& m_window;
     Desktop& m_desktop;

@@ -1,6 +1,7 @@
 #include "page/page_generator.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "page/page_templates.h"
 #include "resources/string_table.h"
@@ -98,8 +99,57 @@ int PopupHeight(size_t rows) {
 }
 
 std::string BuildPage(const MenuItemList& items, PageMode mode, const StyleSettings& style) {
+    const bool rich = std::any_of(items.begin(), items.end(), [](const MenuItem& i) { return i.IsRich(); });
+    if (rich) return BuildPage(FlattenForClassicPage(items), mode, style);
     if (mode == PageMode::Styled) return BuildStyledPage(items, style);
     return BuildSimplePage(items);
+}
+
+ClassicFlattening ClassicPageLosses(const MenuItemList& items) {
+    ClassicFlattening losses;
+    for (int r = 0; r < items.RowCount(); ++r) {
+        const MenuItem& item = items.Row(r);
+        losses.separators += item.kind == EntryKind::Separator;
+        losses.headings += item.kind == EntryKind::Heading;
+        losses.submenus += items.HasSubmenu(r);
+        losses.icons += !item.icon.empty();
+        losses.newTabs += item.newTab;
+    }
+    return losses;
+}
+
+MenuItemList FlattenForClassicPage(const MenuItemList& items) {
+    MenuItemList flat;
+    for (const MenuItem& item : items)
+        if (item.kind == EntryKind::Link && !item.url.empty())
+            flat.AddItem(item.title, item.url, item.explanation);
+    return flat;
+}
+
+namespace {
+
+std::string Counted(size_t count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+}  // namespace
+
+std::string ClassicFlatteningWarning(const ClassicFlattening& losses) {
+    if (losses.Empty()) return {};
+    std::vector<std::string> left;
+    if (losses.separators) left.push_back(Counted(losses.separators, "separator", "separators"));
+    if (losses.headings) left.push_back(Counted(losses.headings, "heading", "headings"));
+    if (losses.icons) left.push_back(Counted(losses.icons, "icon", "icons"));
+    if (losses.newTabs) left.push_back("the new tab of " + Counted(losses.newTabs, "link", "links"));
+    std::string text = "the classic page cannot show all of this menu: it ";
+    for (size_t i = 0; i < left.size(); ++i)
+        text += (i == 0 ? "leaves out " : i + 1 == left.size() ? " and " : ", ") + left[i];
+    if (losses.submenus) {
+        text += left.empty() ? "lists " : ", and lists ";
+        text +=
+            "the entries of " + Counted(losses.submenus, "submenu", "submenus") + " in order with the others";
+    }
+    return text + " (the modern page shows them)";
 }
 
 std::string BuildSwatchPage(const std::string& color) {

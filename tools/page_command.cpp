@@ -471,6 +471,11 @@ int RunCommandSteps(const std::vector<std::string>& args, std::istream& in, Comm
     if (request.flavor == PageFlavor::Modern && PageModeOf(request.style) == PageMode::Styled)
         for (const LowContrast& problem : FindLowContrast(request.style))
             err << "menulark-page: warning: " << LowContrastMessage(problem) << "\n";
+    // The classic page is a flat list of links: it says what it leaves out.
+    if (request.flavor == PageFlavor::Classic)
+        if (std::string flattened = ClassicFlatteningWarning(ClassicPageLosses(menu.entries));
+            !flattened.empty())
+            err << "menulark-page: warning: " << flattened << "\n";
     CreateResult result = CreatePage(request, desktop);
     return result.outcome == CreateOutcome::Opened ? kStatusOk : kStatusWriteFailed;
 }

@@ -525,6 +525,47 @@ TEST_F(PageCommandTest, SavedMenuGivesThePageItsEntriesAndOptionsGive) {
     EXPECT_EQ(ReadBytes(dir / "both.htm"), expected::Page("modern_styled_font_navy"));
 }
 
+// The classic page lists a rich menu's links in order, submenus' entries
+// included, and says on standard error what it leaves out; the modern page
+// leaves out nothing and says nothing.
+TEST_F(PageCommandTest, TheClassicPageFlattensARichMenuWithAWarning) {
+    const std::string rich = expected::DataFile("rich.menu.json");
+    std::string classic = rich;
+    classic.replace(classic.find("\"modern\","), 9, "\"classic\",");
+    const std::string links =
+        "Home\thttps://example.org/\tBack to the start page\n"
+        "Shoes\thttps://example.org/shoes\tAll our shoes\n"
+        "Bags\thttps://example.org/bags\tBags and cases\n"
+        "Backpacks\thttps://example.org/bags/back\tFor the trail\n"
+        "Gift cards\thttps://example.org/gift\tGive a choice\n"
+        "Help\thttps://help.example.org/\tQuestions and answers, in a new tab\n";
+    for (const char* look : {"simple", "styled"}) {
+        SCOPED_TRACE(look);
+        std::vector<std::string> flatArgs = {"-o", dir / "flat.htm", "--set", "width=300"};
+        if (std::string(look) == "styled") flatArgs.push_back("--styled");
+        // The flat list with the rich file's style values.
+        for (const char* value : {"height=100", "backgroundColor=ivory", "itemHighlightColor=gold",
+                                  "fontWeight=bold", "fontSize=13", "fontFamily=Verdana", "fontColor=navy",
+                                  "borderSize=2", "borderStyle=solid", "borderColor=steelblue",
+                                  "scrollbarArrowColor=steelblue", "scrollbarHighlightColor=lightsteelblue",
+                                  "scrollbar3dlightColor=lightslategray", "scrollbarShadowColor=darkblue"})
+            flatArgs.insert(flatArgs.end(), {"--set", value});
+        ASSERT_EQ(RunCommand(flatArgs, links).err, "");
+        std::vector<std::string> richArgs = {"--menu", "-o", dir / "rich.htm"};
+        if (std::string(look) == "styled") richArgs.push_back("--styled");
+        CommandRun run = RunCommand(richArgs, classic);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err,
+                  "menulark-page: warning: the classic page cannot show all of this menu: it leaves out 2 "
+                  "separators, 1 heading, 2 icons and the new tab of 1 link, and lists the entries of 2 "
+                  "submenus in order with the others (the modern page shows them)\n");
+        EXPECT_EQ(ReadBytes(dir / "rich.htm"), ReadBytes(dir / "flat.htm"));
+    }
+    CommandRun modern = RunCommand({"-o", dir / "modern.htm"}, rich);
+    EXPECT_EQ(modern.status, 0);
+    EXPECT_EQ(modern.err, "");
+}
+
 TEST_F(PageCommandTest, OptionsOverrideTheMenuFilesValues) {
     // Each file is saved with some options; each run adds more. The page must
     // be the one the same entries give, as tab-separated input, with the
