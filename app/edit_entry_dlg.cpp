@@ -1,11 +1,14 @@
 #include "app/edit_entry_dlg.h"
 
+#include <wx/checkbox.h>
+#include <wx/choice.h>
 #include <wx/textctrl.h>
 
 #include "app/control_builder.h"
 #include "app/one_line_edit.h"
 #include "app/text_conversion.h"
 #include "resources/dialog_layout.h"
+#include "resources/string_table.h"
 
 namespace menulark {
 
@@ -26,6 +29,12 @@ CEditEntryDlg::CEditEntryDlg(wxWindow* owner, const MenuItem& entry) {
     Edit(IDC_TITLE)->ChangeValue(FromCoreText(entry.title));
     Edit(IDC_URL)->ChangeValue(FromCoreText(entry.url));
     Edit(IDC_EXPLANATION)->ChangeValue(FromCoreText(entry.explanation));
+    auto* kind = static_cast<wxChoice*>(Control(IDC_ENTRY_KIND));
+    for (int text : {IDS_KIND_LINK, IDS_KIND_SEPARATOR, IDS_KIND_HEADING})
+        kind->Append(FromCoreText(std::string(StringTableText(text))));
+    kind->SetSelection(static_cast<int>(entry.kind));
+    Edit(IDC_ENTRY_ICON)->ChangeValue(FromCoreText(entry.icon));
+    static_cast<wxCheckBox*>(Control(IDC_NEW_TAB))->SetValue(entry.newTab);
     SetAffirmativeId(IDC_OK);
     SetEscapeId(IDC_CANCEL);
     Edit(IDC_TITLE)->SetFocus();
@@ -42,8 +51,13 @@ wxTextCtrl* CEditEntryDlg::Edit(int id) const {
 }
 
 MenuItem CEditEntryDlg::Entry() const {
-    return {ToCoreText(Edit(IDC_TITLE)->GetValue()), ToCoreText(Edit(IDC_URL)->GetValue()),
-            ToCoreText(Edit(IDC_EXPLANATION)->GetValue())};
+    MenuItem entry{ToCoreText(Edit(IDC_TITLE)->GetValue()), ToCoreText(Edit(IDC_URL)->GetValue()),
+                   ToCoreText(Edit(IDC_EXPLANATION)->GetValue())};
+    const int kind = static_cast<wxChoice*>(Control(IDC_ENTRY_KIND))->GetSelection();
+    entry.kind = kind == 1 ? EntryKind::Separator : kind == 2 ? EntryKind::Heading : EntryKind::Link;
+    entry.icon = ToCoreText(Edit(IDC_ENTRY_ICON)->GetValue());
+    entry.newTab = static_cast<wxCheckBox*>(Control(IDC_NEW_TAB))->GetValue();
+    return entry;
 }
 
 void CEditEntryDlg::OnCharHook(wxKeyEvent& event) {

@@ -11,15 +11,17 @@ class wxTextCtrl;
 
 namespace menulark {
 
-/// "Edit entry": one entry's title, URL and explanation, with OK and Cancel.
+/// "Edit entry": one entry's title, URL and explanation, its kind, icon and
+/// whether it opens a new tab, with OK and Cancel.
 /// The window checks and applies the texts after OK.
 class CEditEntryDlg : public wxDialog {
 public:
     CEditEntryDlg(wxWindow* owner, const MenuItem& entry);
 
-    /// The box with `id` (IDC_TITLE, IDC_URL, IDC_EXPLANATION), or a button.
+    /// The box with `id` (IDC_TITLE, IDC_URL, IDC_EXPLANATION, IDC_ENTRY_KIND,
+    /// IDC_ENTRY_ICON, IDC_NEW_TAB), or a button.
     wxWindow* Control(int id) const;
-    /// The three texts as typed.
+    /// The entry as typed and chosen (its depth is the window's business).
     MenuItem Entry() const;
 
 private:

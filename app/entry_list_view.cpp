@@ -2,6 +2,9 @@
 
 #include <wx/listctrl.h>
 
+#include <utility>
+#include <vector>
+
 #include "app/edit_entry_dlg.h"
 #include "app/text_conversion.h"
 #include "page/create_page.h"
@@ -13,10 +16,27 @@ EntryListView::EntryListView(wxWindow& window, MenuItemList& items, wxListCtrl& 
                              Desktop& desktop)
     : m_window(window), m_items(items), m_list(list), m_selectedLabel(selectedLabel), m_desktop(desktop) {}
 
+namespace {
+
+// The title column shows the structure: depth by indentation, a separator as
+// a line. A flat menu's titles show as they are.
+wxString TitleShown(const MenuItem& item) {
+    wxString title = wxString(' ', static_cast<size_t>(4 * item.depth));
+    if (item.kind == EntryKind::Separator) return title + wxString(wxUniChar(0x2500), 12);
+    return title + FromCoreText(item.title);
+}
+
+}  // namespace
+
 void EntryListView::ShowEntry(int row) {
     const MenuItem& item = m_items.Row(row);
-    if (row >= m_list.GetItemCount()) m_list.InsertItem(row, FromCoreText(item.title));
-    m_list.SetItem(row, 0, FromCoreText(item.title));
+    if (row >= m_list.GetItemCount()) m_list.InsertItem(row, TitleShown(item));
+    m_list.SetItem(row, 0, TitleShown(item));
+    // Headings stand apart in bold; other rows keep the list's font.
+    const bool heading = item.kind == EntryKind::Heading;
+    const wxFont shown = m_list.GetItemFont(row);  // not OK while the row has no font of its own
+    if (heading || (shown.IsOk() && shown.GetWeight() == wxFONTWEIGHT_BOLD))
+        m_list.SetItemFont(row, heading ? m_list.GetFont().Bold() : m_list.GetFont());
     m_list.SetItem(row, 1, FromCoreText(item.url));
     m_list.SetItem(row, 2, FromCoreText(item.explanation));
 }
@@ -48,10 +68,17 @@ void EntryListView::EditSelected() {
     CEditEntryDlg editor(&m_window, m_items.Row(target.row));
     // A refused text keeps the editor open with what was typed.
     while (editor.ShowModal() == IDC_OK) {
-        MenuItem typed = editor.Entry();
-        EditResult result = ReplaceSelected(m_items, typed.title, typed.url, typed.explanation);
+        const std::vector<MenuItem> before = m_items.Items();
+        EditResult result = ReplaceSelected(m_items, editor.Entry());
         if (result.outcome == EditOutcome::Done) {
-            ShowEntry(result.row);
+            // A new kind may move the rows below it out of a submenu.
+            bool depthsKept = true;
+            for (int r = 0; r < m_items.RowCount(); ++r)
+                depthsKept = depthsKept && m_items.Row(r).depth == before[static_cast<size_t>(r)].depth;
+            if (depthsKept)
+                ShowEntry(result.row);
+            else
+                ShowStructureChange(result);
             return;
         }
         m_desktop.ShowMessage(result.message);
@@ -74,6 +101,28 @@ void EntryListView::MoveEntry(MoveDirection direction) {
     }
     ShowEntry(from);
     ShowEntry(result.row);
+    SelectOnly(result.row);
+    if (result.label) m_selectedLabel.SetLabel(FromCoreText(*result.label));
+}
+
+void EntryListView::Insert(EntryKind kind, const std::string& title) {
+    MenuItem entry;
+    entry.kind = kind;
+    entry.title = title;
+    ShowStructureChange(InsertEntry(m_items, std::move(entry)));
+}
+
+void EntryListView::Indent(bool in) {
+    ShowStructureChange(in ? IndentSelected(m_items) : OutdentSelected(m_items));
+}
+
+void EntryListView::ShowStructureChange(const EditResult& result) {
+    if (result.outcome == EditOutcome::AtEdge) return;
+    if (result.outcome != EditOutcome::Done) {
+        m_desktop.ShowMessage(result.message);
+        return;
+    }
+    ShowAll();
     SelectOnly(result.row);
     if (result.label) m_selectedLabel.SetLabel(FromCoreText(*result.label));
 }

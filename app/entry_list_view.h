@@ -3,6 +3,8 @@
 // and the window-menu commands that change entries in place: edit one, move
 // one up or down. The decisions are menu/menu_edits.h's.
 
+#include <string>
+
 #include "menu/menu_edits.h"
 #include "menu/menu_item_list.h"
 
@@ -28,9 +30,15 @@ public:
     void EditSelected();
     /// "Move entry up/down": the selected entry one row on, still selected.
     void MoveEntry(MoveDirection direction);
+    /// "Insert separator" / "Insert heading" (titled `title`) after the selected entry.
+    void Insert(EntryKind kind, const std::string& title);
+    /// "Indent" (into the submenu of the entry above) or "Outdent" (out of its submenu).
+    void Indent(bool in);
 
 private:
     void SelectOnly(int row);
+    /// Shows the outcome of a structure command: every row again, the entry selected.
+    void ShowStructureChange(const EditResult& result);
 
     wxWindow& m_window;
     MenuItemList& m_items;

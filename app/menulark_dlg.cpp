@@ -156,6 +156,11 @@ void CMenularkDlg::AddCommands(const wxString& applicationName) {
         {kMoveEntryUpCommand, [this] { m_entryList->MoveEntry(MoveDirection::Up); }},
         {kMoveEntryDownCommand, [this] { m_entryList->MoveEntry(MoveDirection::Down); }},
         {kCopyPageCodeCommand, [this] { m_pages->CopyPageCode(); }},
+        {kInsertSeparatorCommand, [this] { m_entryList->Insert(EntryKind::Separator, ""); }},
+        {kInsertHeadingCommand,
+         [this] { m_entryList->Insert(EntryKind::Heading, ToCoreText(Edit(IDC_TITLE)->GetValue())); }},
+        {kIndentEntryCommand, [this] { m_entryList->Indent(true); }},
+        {kOutdentEntryCommand, [this] { m_entryList->Indent(false); }},
         {kAboutCommand, [this] { ShowAboutBox(); }},
     };
     m_windowMenu = std::make_unique<WindowMenu>(

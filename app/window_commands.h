@@ -21,6 +21,10 @@ enum WindowCommand : int {
     kMoveEntryUpCommand,
     kMoveEntryDownCommand,
     kCopyPageCodeCommand,
+    kInsertSeparatorCommand,
+    kInsertHeadingCommand,
+    kIndentEntryCommand,
+    kOutdentEntryCommand,
 };
 
 struct WindowMenuEntry {
@@ -39,6 +43,10 @@ inline constexpr WindowMenuEntry kWindowMenu[] = {
     {kEditEntryCommand, IDS_EDIT_ENTRY, wxACCEL_NORMAL, WXK_F2},
     {kMoveEntryUpCommand, IDS_MOVE_ENTRY_UP, wxACCEL_ALT, WXK_UP},
     {kMoveEntryDownCommand, IDS_MOVE_ENTRY_DOWN, wxACCEL_ALT, WXK_DOWN},
+    {kIndentEntryCommand, IDS_INDENT_ENTRY, wxACCEL_ALT, WXK_RIGHT},
+    {kOutdentEntryCommand, IDS_OUTDENT_ENTRY, wxACCEL_ALT, WXK_LEFT},
+    {kInsertSeparatorCommand, IDS_INSERT_SEPARATOR},
+    {kInsertHeadingCommand, IDS_INSERT_HEADING},
     {0, 0},
     {kCopyPageCodeCommand, IDS_COPY_PAGE_CODE},
     {kAboutCommand, IDS_ABOUTBOX},

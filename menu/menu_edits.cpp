@@ -40,6 +40,8 @@ EditResult ReplaceSelected(MenuItemList& list, std::string title, std::string ur
 EditResult ReplaceSelected(MenuItemList& list, MenuItem entry) {
     if (!HasSelection(list)) return NoSelection();
     const int row = list.SelectedRow();
+    if (entry.kind == EntryKind::Link && !entry.icon.empty() && !IsValidIcon(entry.icon))
+        return {EditOutcome::EmptyField, row, std::string(StringTableText(IDS_BAD_ICON)), std::nullopt};
     if (!list.ReplaceEntry(row, std::move(entry))) return EmptyField(row);
     return {EditOutcome::Done, row, {}, std::nullopt};
 }

@@ -95,35 +95,6 @@ std::string Quoted(const std::string& text) {
     return "\"" + Excerpt(text) + "\"";
 }
 
-bool IsCombining(char32_t c) {
-    return c == 0x200D || (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0x1F3FB && c <= 0x1F3FF) ||
-           (c >= 0x0300 && c <= 0x036F) || (c >= 0xE0020 && c <= 0xE007F) || c == 0x20E3;
-}
-
-// An icon is the URL of an image when it holds one of these; otherwise it is
-// text of one or two characters, where a character is what a reader sees:
-// joined emoji, skin tones, variation selectors and combining marks count
-// with the character they follow.
-bool IsImageIcon(std::string_view icon) {
-    return icon.find_first_of("/.:") != std::string_view::npos;
-}
-
-size_t VisibleCharacters(std::string_view text) {
-    size_t count = 0;
-    bool joined = false;
-    for (size_t i = 0; i < text.size();) {
-        const unsigned char lead = static_cast<unsigned char>(text[i]);
-        const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        char32_t c = length == 1 ? lead : lead & (0x3F >> (length - 1));
-        for (size_t k = 1; k < length && i + k < text.size(); ++k)
-            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        i += length;
-        if (!IsCombining(c) && !joined) ++count;
-        joined = c == 0x200D;
-    }
-    return count;
-}
-
 constexpr const char* kVersion3Keys = "kind, newTab, icon and entries";
 
 // Checks one element of an "entries" array, at `pointer`, and appends it
@@ -156,7 +127,7 @@ void ReadEntry(Json& entry, const std::string& pointer, int depth, int version, 
             item.newTab = member.get<bool>();
         } else if (key == "icon") {
             item.icon = String(member, keyPointer);
-            if (item.icon.empty() || (!IsImageIcon(item.icon) && VisibleCharacters(item.icon) > 2))
+            if (!IsValidIcon(item.icon))
                 Fail(keyPointer,
                      "expected one or two characters or the URL of an image, found " + Quoted(item.icon));
         } else if (key == "entries") {

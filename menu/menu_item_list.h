@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -70,6 +71,14 @@ private:
 /// Whether `entry` has the texts its kind needs: a heading its title, a link
 /// all three (its URL and explanation may be empty when it holds a submenu).
 bool EntryIsComplete(const MenuItem& entry, bool hasSubmenu);
+
+/// Whether an icon is the URL of an image (it holds "/", "." or ":") rather
+/// than text.
+bool IsImageIcon(std::string_view icon);
+/// Whether `icon` is an icon: the URL of an image, or text of one or two
+/// characters as a reader sees them (joined emoji, skin tones, variation
+/// selectors and combining marks count with the character they follow).
+bool IsValidIcon(std::string_view icon);
 
 /// Keeps each row's depth within what the row above allows: the first row at
 /// the top, and a row at most one deeper than a link above it, never deeper

@@ -81,6 +81,9 @@ enum ControlId : int {
     IDC_BORDER_STYLE_LIST = 1057,
     IDC_SCROLLBAR = 1058,
     IDC_MODERN = 1060,
+    IDC_ENTRY_KIND = 1061,  // the entry editor: link, separator or heading
+    IDC_ENTRY_ICON = 1062,
+    IDC_NEW_TAB = 1063,
 };
 
 struct ControlSpec {

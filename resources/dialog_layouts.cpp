@@ -90,7 +90,8 @@ constexpr ControlSpec kAboutBoxControls[] = {
     {IDC_OK, ControlKind::DefaultPushButton, "OK", 178, 7, 50, 14},
 };
 
-// IDD_EDIT_ENTRY: one entry's three texts, labelled as in the main window.
+// IDD_EDIT_ENTRY: one entry's three texts, labelled as in the main window,
+// then what kind of entry it is, its icon and whether it opens a new tab.
 constexpr ControlSpec kEditEntryControls[] = {
     {IDC_LABEL, ControlKind::Label, "Title:", 7, 9, 41, 9},
     {IDC_TITLE, ControlKind::LongEdit, "", 52, 7, 201, 12},
@@ -98,8 +99,13 @@ constexpr ControlSpec kEditEntryControls[] = {
     {IDC_URL, ControlKind::LongEdit, "", 52, 23, 201, 12},
     {IDC_LABEL, ControlKind::Label, "Explanation:", 7, 41, 41, 9},
     {IDC_EXPLANATION, ControlKind::LongEdit, "", 52, 39, 201, 12},
-    {IDC_OK, ControlKind::DefaultPushButton, "OK", 149, 59, 50, 14},
-    {IDC_CANCEL, ControlKind::PushButton, "Cancel", 203, 59, 50, 14},
+    {IDC_LABEL, ControlKind::Label, "Kind:", 7, 57, 41, 9},
+    {IDC_ENTRY_KIND, ControlKind::DropDownList, "", 52, 55, 80, 60},
+    {IDC_LABEL, ControlKind::Label, "Icon:", 7, 73, 41, 9},
+    {IDC_ENTRY_ICON, ControlKind::LongEdit, "", 52, 71, 201, 12},
+    {IDC_NEW_TAB, ControlKind::CheckBox, "Open in a new &tab", 52, 87, 120, 10},
+    {IDC_OK, ControlKind::DefaultPushButton, "OK", 149, 105, 50, 14},
+    {IDC_CANCEL, ControlKind::PushButton, "Cancel", 203, 105, 50, 14},
 };
 
 // The style panel starts at the browser pane and the pick lists. The collapse
@@ -110,7 +116,7 @@ constexpr DialogLayout kMainWindow{
     IDD_MENULARK_DIALOG, "Menulark", 427, 282, kMainWindowControls, std::size(kMainWindowControls), 178, 170};
 constexpr DialogLayout kAboutBox{IDD_ABOUTBOX, "About Menulark",  235,
                                  55,           kAboutBoxControls, std::size(kAboutBoxControls)};
-constexpr DialogLayout kEditEntry{IDD_EDIT_ENTRY, "Edit entry", 260, 80, kEditEntryControls,
+constexpr DialogLayout kEditEntry{IDD_EDIT_ENTRY, "Edit entry", 260, 126, kEditEntryControls,
                                   std::size(kEditEntryControls)};
 
 }  // namespace

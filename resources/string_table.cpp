@@ -78,6 +78,14 @@ constexpr StringEntry kStrings[] = {
     {IDS_LOW_CONTRAST_HIGHLIGHT, "The font colour %s on the highlight colour %s has a contrast of only %s:1; text needs at least 4.5:1."},
     {IDS_COPY_PAGE_CODE, "&Copy page code"},
     {IDS_PAGE_FOLDER_NOTE, "Menulark may not write into its program folder (%s), so it writes its pages into %s and opens them from there."},
+    {IDS_INSERT_SEPARATOR, "&Insert separator"},
+    {IDS_INSERT_HEADING, "Insert &heading"},
+    {IDS_INDENT_ENTRY, "Inde&nt"},
+    {IDS_OUTDENT_ENTRY, "Ou&tdent"},
+    {IDS_KIND_LINK, "Link"},
+    {IDS_KIND_SEPARATOR, "Separator"},
+    {IDS_KIND_HEADING, "Heading"},
+    {IDS_BAD_ICON, "An icon is one or two characters (an emoji) or the address of a small image."},
 };
 
 constexpr int kIds[] = {
@@ -90,7 +98,8 @@ constexpr int kIds[] = {
     IDS_OPEN_FAILED, IDS_SAVE_FAILED, IDS_SAVE_CHANGES, IDS_SAVE_BUTTON, IDS_DONT_SAVE_BUTTON,
     IDS_CANCEL_BUTTON, IDS_OPEN_MENU_TITLE, IDS_SAVE_MENU_TITLE, IDS_SAVE_PAGE_TITLE,
     IDS_LOW_CONTRAST_BACKGROUND, IDS_LOW_CONTRAST_HIGHLIGHT, IDS_COPY_PAGE_CODE,
-    IDS_PAGE_FOLDER_NOTE,
+    IDS_PAGE_FOLDER_NOTE, IDS_INSERT_SEPARATOR, IDS_INSERT_HEADING, IDS_INDENT_ENTRY, IDS_OUTDENT_ENTRY,
+    IDS_KIND_LINK, IDS_KIND_SEPARATOR, IDS_KIND_HEADING, IDS_BAD_ICON,
 };
 
 }  // namespace

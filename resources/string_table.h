@@ -57,6 +57,16 @@ enum StringId : int {
     IDS_LOW_CONTRAST_HIGHLIGHT = 231,   // %s font colour, %s highlight colour, %s ratio
     IDS_COPY_PAGE_CODE = 232,           // window menu: the snippet onto the clipboard
     IDS_PAGE_FOLDER_NOTE = 233,         // %s read-only program folder, %s the folder the pages go to
+
+    // Separators, headings and submenus.
+    IDS_INSERT_SEPARATOR = 240,  // window menu
+    IDS_INSERT_HEADING = 241,    // window menu: a heading titled as the Title box
+    IDS_INDENT_ENTRY = 242,      // window menu
+    IDS_OUTDENT_ENTRY = 243,     // window menu
+    IDS_KIND_LINK = 244,         // the entry editor's kinds
+    IDS_KIND_SEPARATOR = 245,
+    IDS_KIND_HEADING = 246,
+    IDS_BAD_ICON = 247,  // the entry editor refuses an icon
 };
 
 /// The text of string `id`; an empty view when the table holds none.

@@ -14,6 +14,7 @@
 
 #include "app/edit_entry_dlg.h"
 #include "app/menulark_app.h"
+#include "app/page_commands.h"
 #include "app/window_commands.h"
 #include "gui_fixture.h"
 #include "menu/menu_file.h"
@@ -104,6 +105,23 @@ protected:
 private:
     MenuItem m_shown, m_typed;
     int m_button;
+};
+
+// The entry editor: a click on "Open in a new tab", then OK.
+class TickNewTab : public wxExpectModalBase<CEditEntryDlg> {
+protected:
+    int OnInvoked(CEditEntryDlg* editor) const override {
+        editor->Show();
+        editor->Raise();
+        SettleInput();
+        auto* box = static_cast<wxCheckBox*>(editor->Control(IDC_NEW_TAB));
+        EXPECT_FALSE(box->GetValue());
+        wxRect rect = box->GetScreenRect();
+        ClickAt(rect.GetPosition() + wxPoint(box->FromDIP(8), rect.height / 2));
+        EXPECT_TRUE(box->GetValue());
+        ClickAt(MiddleOf(editor->Control(IDC_OK)));
+        return IDC_OK;
+    }
 };
 
 class MenuFileWindowTest : public MainWindowTest {
@@ -345,6 +363,67 @@ TEST_F(MenuFileWindowTest, EditAndMoveFollowTheRememberedRow) {
     EXPECT_EQ(Get<wxListCtrl>(IDC_MENU_LIST)->GetItemCount(), 2);
     EXPECT_EQ(m_dialog->Items().Row(1).title, "C");
     EXPECT_EQ(m_desktop.messages.size(), 1u);
+}
+
+// Structure through the keys and the window menu: the list shows it, and the
+// saved file gives menulark-page the page the window wrote.
+TEST_F(MenuFileWindowTest, IndentOutdentSeparatorHeadingAndNewTabEndInTheCommandsPage) {
+    for (const char* title : {"A", "B", "C", "D"}) AddItem(title, wxString("http://") + title + "/", title);
+    struct Step {
+        long select;
+        int key;  // with Alt
+        std::vector<std::string> rows;
+    };
+    const Step steps[] = {
+        {1, WXK_RIGHT, {"A", "    B", "C", "D"}},
+        {2, WXK_RIGHT, {"A", "    B", "    C", "D"}},
+        {2, WXK_RIGHT, {"A", "    B", "        C", "D"}},
+        {2, WXK_LEFT, {"A", "    B", "    C", "D"}},
+        {0, WXK_LEFT, {"A", "    B", "    C", "D"}},  // already at the top
+    };
+    const wxString line(wxUniChar(0x2500), 12);
+    for (const Step& step : steps) {
+        SCOPED_TRACE(::testing::Message() << "row " << step.select << " key " << step.key);
+        SelectRows({step.select});
+        Press(step.key, wxMOD_ALT);
+        auto* list = Get<wxListCtrl>(IDC_MENU_LIST);
+        ASSERT_EQ(list->GetItemCount(), static_cast<int>(step.rows.size()));
+        for (int r = 0; r < list->GetItemCount(); ++r) EXPECT_EQ(list->GetItemText(r, 0), step.rows[r]) << r;
+        EXPECT_EQ(SelectedRows(), std::vector<long>{step.select});
+    }
+    SelectRows({2});
+    ChooseFromWindowMenu(kInsertSeparatorCommand);  // after C, in A's submenu
+    Type(IDC_TITLE, "More");
+    SelectRows({3});
+    ChooseFromWindowMenu(kInsertHeadingCommand);  // after the separator
+    SelectRows({5});
+    wxTEST_DIALOG(Press(WXK_F2), TickNewTab());
+    auto* list = Get<wxListCtrl>(IDC_MENU_LIST);
+    const std::vector<wxString> shown = {"A", "    B", "    C", "    " + line, "    More", "D"};
+    ASSERT_EQ(list->GetItemCount(), 6);
+    for (int r = 0; r < 6; ++r) EXPECT_EQ(list->GetItemText(r, 0), shown[r]) << r;
+    EXPECT_TRUE(list->GetItemFont(4).IsOk() && list->GetItemFont(4).GetWeight() == wxFONTWEIGHT_BOLD);
+    EXPECT_TRUE(m_dialog->Items().Row(5).newTab);
+    EXPECT_TRUE(m_desktop.messages.empty());
+
+    // The classic page says in a note what it leaves out.
+    Click(IDC_CREATE);
+    wxWindow* note = wxWindow::FindWindowByName(kClassicNoteName, m_dialog);
+    ASSERT_TRUE(note && note->IsShown());
+    ClickAt(MiddleOf(note->FindWindow(wxID_OK)));
+    EXPECT_FALSE(note->IsShown());
+
+    Toggle(IDC_MODERN);
+    Click(IDC_CREATE);
+    const std::string menu = PathOf("rich.menu.json");
+    wxTEST_DIALOG(Press('S', wxMOD_CONTROL), wxExpectModal<wxFileDialog>(menu));
+    EXPECT_NE(ReadFile(menu).find("\"version\": 3,"), std::string::npos);
+    std::ostringstream out, err;
+    std::istringstream in;
+    CommandDesktop command(out, err);
+    ASSERT_EQ(RunPageCommand({menu, "-o", PathOf("command.htm")}, in, command), 0) << err.str();
+    EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(ReadFile(PathOf("command.htm")), ReadFile(m_dir / "Popup.htm"));
 }
 
 TEST_F(MenuFileWindowTest, ClosingWithUnsavedChangesAsksSaveDontSaveOrCancel) {
