@@ -148,14 +148,13 @@ void PreviewFrame::OnTimer(wxTimerEvent&) {
 
 void PreviewFrame::Load(const PreviewContent& content) {
     m_inTick = true;
+    m_loadStarted = Clock::now();
     // The state of the menu on the page shown now, to open it again on the
     // new page where it was.
     wxString state;
     if (m_pagesShown == 0 || !m_webView->RunScript("menularkPreview.state()", &state)) state.clear();
-    if (!state.empty()) m_reopen = state;
-    else m_reopen.clear();
+    m_reopen = state;
     m_ownLoad = m_loading = true;
-    m_loadStarted = Clock::now();
     m_webView->SetPage(FromCoreText(BuildPreviewPage(content)), m_baseUrl);
     m_inTick = false;
 }
@@ -179,12 +178,13 @@ void PreviewFrame::OnLoaded(wxWebViewEvent&) {
     bool blank = m_blankLoading;
     LoadEnded();
     if (blank) return;
-    ++m_pagesShown;
     if (!m_reopen.empty()) {
         m_inTick = true;
         m_webView->RunScript("menularkPreview.reopen(" + m_reopen + ")");
         m_inTick = false;
     }
+    m_lastUpdateTime = Clock::now() - m_loadStarted;
+    ++m_pagesShown;
 }
 
 void PreviewFrame::OnError(wxWebViewEvent&) {

@@ -43,6 +43,8 @@ public:
     int PagesShown() const { return m_pagesShown; }
     /// True while a page is loading.
     bool IsLoading() const { return m_loading; }
+    /// The last update: from handing the page over to loaded, menu reopened.
+    std::chrono::steady_clock::duration LastUpdateTime() const { return m_lastUpdateTime; }
 
 private:
     void OnTimer(wxTimerEvent& event);
@@ -67,6 +69,7 @@ private:
     std::chrono::steady_clock::time_point m_loadStarted;
     wxString m_reopen;  ///< how to open the menu again once the page is loaded
     int m_pagesShown = 0;
+    std::chrono::steady_clock::duration m_lastUpdateTime{};
 };
 
 /// The "&Preview" command: opens the preview, or brings it to the front.
