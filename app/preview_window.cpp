@@ -77,7 +77,8 @@ PreviewFrame::PreviewFrame(wxWindow* owner, std::function<PreviewContent()> cont
     // Ctrl+W closes it, as it closes a browser's page.
     wxAcceleratorEntry closeKey(wxACCEL_CTRL, 'W', wxID_CLOSE);
     SetAcceleratorTable(wxAcceleratorTable(1, &closeKey));
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, wxID_CLOSE);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, wxID_CLOSE);
 }
 
 bool PreviewFrame::StartWebView(const char* backend) {
@@ -210,7 +211,10 @@ void PreviewFrame::OnClose(wxCloseEvent& event) {
 
 PreviewWindow::PreviewWindow(wxWindow& owner, Desktop& desktop, std::function<PreviewContent()> content,
                              std::string pageFolder)
-    : m_owner(owner), m_desktop(desktop), m_content(std::move(content)), m_pageFolder(std::move(pageFolder)) {}
+    : m_owner(owner),
+      m_desktop(desktop),
+      m_content(std::move(content)),
+      m_pageFolder(std::move(pageFolder)) {}
 
 void PreviewWindow::Open() {
     if (!m_frame) {

@@ -35,8 +35,8 @@ std::string BuildPreviewPage(const PreviewContent& content) {
     ModernPageOptions options;
     options.label = menu.modernLabel;
     options.lang = menu.modernLanguage;
-    std::string page =
-        BuildModernPage(PreviewEntries(menu.entries, content.typed), PageModeOf(menu.style), menu.style, options);
+    std::string page = BuildModernPage(PreviewEntries(menu.entries, content.typed), PageModeOf(menu.style),
+                                       menu.style, options);
     // The head ends before any value of the author's.
     size_t headEnd = page.find("</head>");
     if (headEnd != std::string::npos) {
@@ -50,7 +50,8 @@ std::string BuildPreviewPage(const PreviewContent& content) {
 
 std::string PreviewLinkNote(std::string_view url) {
     if (url.substr(0, kDisabledLinkScheme.size()) != kDisabledLinkScheme) return std::string(url);
-    return PageTemplates::Format(IDS_PREVIEW_SCRIPT_LINK, {std::string(url.substr(kDisabledLinkScheme.size()))});
+    return PageTemplates::Format(IDS_PREVIEW_SCRIPT_LINK,
+                                 {std::string(url.substr(kDisabledLinkScheme.size()))});
 }
 
 }  // namespace menulark

@@ -30,7 +30,9 @@ TEST(PreviewPageTest, ShowsTheTypedEntryOnceAndDisablesScriptLinks) {
         TypedEntry typed;
         std::vector<MenuItem> shown;
     } cases[] = {
-        {"typed entry appended", {home}, {"News", "https://example.org/news", "Latest"},
+        {"typed entry appended",
+         {home},
+         {"News", "https://example.org/news", "Latest"},
          {home, {"News", "https://example.org/news", "Latest"}}},
         {"a box still empty", {home}, {"News", "http://", ""}, {home}},
         {"boxes untouched", {}, {"", "http://", ""}, {}},
@@ -40,7 +42,9 @@ TEST(PreviewPageTest, ShowsTheTypedEntryOnceAndDisablesScriptLinks) {
          {"Data", " DaTa:text/html,<b>", "Inline"},
          {{"Print", "menulark-disabled:javascript:print()", "Prints"},
           {"Data", "menulark-disabled: DaTa:text/html,<b>", "Inline"}}},
-        {"a scheme that only starts like one", {{"Js", "javascripts://x/", "J"}}, {},
+        {"a scheme that only starts like one",
+         {{"Js", "javascripts://x/", "J"}},
+         {},
          {{"Js", "javascripts://x/", "J"}}},
     };
     for (const auto& c : cases) {
@@ -50,7 +54,8 @@ TEST(PreviewPageTest, ShowsTheTypedEntryOnceAndDisablesScriptLinks) {
 
 TEST(PreviewPageTest, IsTheModernPageOfTheShownEntriesWithThePreviewScriptInItsHead) {
     PreviewContent content;
-    content.menu.entries = ListOf({{"Home", "https://example.org/", "Start"}, {"Run", "javascript:x()", "X"}});
+    content.menu.entries =
+        ListOf({{"Home", "https://example.org/", "Start"}, {"Run", "javascript:x()", "X"}});
     content.menu.flavor = PageFlavor::Classic;  // the preview shows the modern page all the same
     content.menu.modernLabel = "Site menu";
     content.menu.modernLanguage = "de";

@@ -1,12 +1,13 @@
 // The live preview as a person uses it: F5 opens it beside the window, it
 // follows what is typed and added, writes nothing, and opens again after
 // it was closed. The page's entries are read back from the web view.
+#include "app/preview_window.h"
+
 #include <wx/webview.h>
 
 #include <chrono>
 #include <string>
 
-#include "app/preview_window.h"
 #include "gui_fixture.h"
 
 namespace menulark::testing {
@@ -43,7 +44,8 @@ protected:
 
     /// Waits up to `time` for the page to list `expected`; how long it took.
     template <typename Duration>
-    static ::testing::AssertionResult ShowsWithin(wxWebView* view, const std::string& expected, Duration time) {
+    static ::testing::AssertionResult ShowsWithin(wxWebView* view, const std::string& expected,
+                                                  Duration time) {
         auto start = std::chrono::steady_clock::now();
         std::string shown;
         do {
@@ -52,7 +54,8 @@ protected:
             wxMilliSleep(5);
             Settle();
         } while (std::chrono::steady_clock::now() - start < time);
-        return ::testing::AssertionFailure() << "the page lists \"" << shown << "\", not \"" << expected << "\"";
+        return ::testing::AssertionFailure()
+               << "the page lists \"" << shown << "\", not \"" << expected << "\"";
     }
 };
 
@@ -81,7 +84,8 @@ TEST_F(PreviewWindowTest, F5OpensALivePreviewThatFollowsAndWritesNothing) {
     // F5 again brings it to the front, Ctrl+W closes it; F5 opens it again,
     // showing what changed meanwhile.
     PressF5();
-    ASSERT_TRUE(SettleUntil([&] { return preview->IsActive(); })) << "F5 did not bring the preview to the front";
+    ASSERT_TRUE(SettleUntil([&] { return preview->IsActive(); }))
+        << "F5 did not bring the preview to the front";
     wxUIActionSimulator().Char('w', wxMOD_CONTROL);
     ASSERT_TRUE(SettleUntil([&] { return !preview->IsShown(); })) << "Ctrl+W did not close the preview";
     AddItem("Shop", "https://example.org/shop", "Buy");
