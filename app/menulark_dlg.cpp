@@ -25,6 +25,7 @@
 #include "app/menu_file_controller.h"
 #include "app/one_line_edit.h"
 #include "app/page_commands.h"
+#include "app/preview_window.h"
 #include "app/style_controls.h"
 #include "app/system_menu.h"
 #include "app/text_conversion.h"
@@ -147,6 +148,12 @@ void CMenularkDlg::AddCommands(const wxString& applicationName) {
     m_menuFile = std::make_unique<MenuFileController>(*this, *m_desktop, applicationName,
                                                       MainWindowLayout().caption, std::move(view));
     m_pages = std::make_unique<PageCommands>(*this, *m_desktop, [this] { return CurrentMenu(); });
+    auto preview = [this] {
+        return PreviewContent{CurrentMenu(), {ToCoreText(Edit(IDC_TITLE)->GetValue()),
+                                              ToCoreText(Edit(IDC_URL)->GetValue()),
+                                              ToCoreText(Edit(IDC_EXPLANATION)->GetValue())}};
+    };
+    m_preview = std::make_unique<PreviewWindow>(*this, *m_desktop, preview, m_pageFolder.Path());
     WindowMenu::Handlers handlers{
         {kOpenMenuCommand, [this] { m_menuFile->OpenChosen(); }},
         {kSaveMenuCommand, [this] { m_menuFile->Save(); }},
@@ -156,6 +163,7 @@ void CMenularkDlg::AddCommands(const wxString& applicationName) {
         {kMoveEntryUpCommand, [this] { m_entryList->MoveEntry(MoveDirection::Up); }},
         {kMoveEntryDownCommand, [this] { m_entryList->MoveEntry(MoveDirection::Down); }},
         {kCopyPageCodeCommand, [this] { m_pages->CopyPageCode(); }},
+        {kPreviewCommand, [this] { m_preview->Open(); }},
         {kAboutCommand, [this] { ShowAboutBox(); }},
     };
     m_windowMenu = std::make_unique<WindowMenu>(

@@ -21,6 +21,7 @@ enum WindowCommand : int {
     kMoveEntryUpCommand,
     kMoveEntryDownCommand,
     kCopyPageCodeCommand,
+    kPreviewCommand,
 };
 
 struct WindowMenuEntry {
@@ -41,6 +42,7 @@ inline constexpr WindowMenuEntry kWindowMenu[] = {
     {kMoveEntryDownCommand, IDS_MOVE_ENTRY_DOWN, wxACCEL_ALT, WXK_DOWN},
     {0, 0},
     {kCopyPageCodeCommand, IDS_COPY_PAGE_CODE},
+    {kPreviewCommand, IDS_PREVIEW, wxACCEL_NORMAL, WXK_F5},
     {kAboutCommand, IDS_ABOUTBOX},
 };
 
