@@ -13,11 +13,9 @@
 namespace menulark::testing {
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr std::chrono::milliseconds kUpdateTime{900};  // the sanitizers slow everything down
-#else
-constexpr std::chrono::milliseconds kUpdateTime{300};
-#endif
+// How soon an update shows is measured in bench/preview_bench.cpp; here a
+// loaded machine may take its time, but the update must come.
+constexpr std::chrono::seconds kUpdateTime{5};
 
 class PreviewWindowTest : public MainWindowTest {
 protected:
@@ -72,7 +70,7 @@ TEST_F(PreviewWindowTest, F5OpensALivePreviewThatFollowsAndWritesNothing) {
     EXPECT_EQ(preview->GetTitle(), "Menulark preview");
     wxWebView* view = preview->WebView();
     ASSERT_NE(view, nullptr);
-    EXPECT_TRUE(ShowsWithin(view, "Home", std::chrono::seconds(5)));  // the first open starts the engine
+    EXPECT_TRUE(ShowsWithin(view, "Home", kUpdateTime));
 
     // The entry being typed shows as it will once added; after Add it stays,
     // although the title box no longer holds it.
