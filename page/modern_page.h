@@ -21,7 +21,7 @@ struct ModernPageOptions {
     std::string target;          ///< snippet only: a CSS selector of the elements served; empty: all
     /// Snippet only: where the page finds the menu's style sheet and script
     /// (a folder or URL prefix; see SnippetFiles); empty: both inline.
-    std::string assetsUrl;
+    std::string assetsUrl{};
 };
 
 /// A file of its own beside a snippet: its name and text.
