@@ -156,6 +156,7 @@ void CMenularkDlg::AddCommands(const wxString& applicationName) {
         {kMoveEntryUpCommand, [this] { m_entryList->MoveEntry(MoveDirection::Up); }},
         {kMoveEntryDownCommand, [this] { m_entryList->MoveEntry(MoveDirection::Down); }},
         {kCopyPageCodeCommand, [this] { m_pages->CopyPageCode(); }},
+        {kSavePageCodeFilesCommand, [this] { m_pages->SavePageCodeFiles(m_menuFile->Folder()); }},
         {kAboutCommand, [this] { ShowAboutBox(); }},
     };
     m_windowMenu = std::make_unique<WindowMenu>(

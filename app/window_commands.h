@@ -21,6 +21,7 @@ enum WindowCommand : int {
     kMoveEntryUpCommand,
     kMoveEntryDownCommand,
     kCopyPageCodeCommand,
+    kSavePageCodeFilesCommand,
 };
 
 struct WindowMenuEntry {
@@ -41,6 +42,7 @@ inline constexpr WindowMenuEntry kWindowMenu[] = {
     {kMoveEntryDownCommand, IDS_MOVE_ENTRY_DOWN, wxACCEL_ALT, WXK_DOWN},
     {0, 0},
     {kCopyPageCodeCommand, IDS_COPY_PAGE_CODE},
+    {kSavePageCodeFilesCommand, IDS_SAVE_PAGE_CODE_FILES},
     {kAboutCommand, IDS_ABOUTBOX},
 };
 

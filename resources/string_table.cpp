@@ -78,6 +78,8 @@ constexpr StringEntry kStrings[] = {
     {IDS_LOW_CONTRAST_HIGHLIGHT, "The font colour %s on the highlight colour %s has a contrast of only %s:1; text needs at least 4.5:1."},
     {IDS_COPY_PAGE_CODE, "&Copy page code"},
     {IDS_PAGE_FOLDER_NOTE, "Menulark may not write into its program folder (%s), so it writes its pages into %s and opens them from there."},
+    {IDS_SAVE_PAGE_CODE_FILES, "Save page code &files..."},
+    {IDS_SAVE_PAGE_CODE_TITLE, "Save page code files into a folder"},
 };
 
 constexpr int kIds[] = {
@@ -90,7 +92,7 @@ constexpr int kIds[] = {
     IDS_OPEN_FAILED, IDS_SAVE_FAILED, IDS_SAVE_CHANGES, IDS_SAVE_BUTTON, IDS_DONT_SAVE_BUTTON,
     IDS_CANCEL_BUTTON, IDS_OPEN_MENU_TITLE, IDS_SAVE_MENU_TITLE, IDS_SAVE_PAGE_TITLE,
     IDS_LOW_CONTRAST_BACKGROUND, IDS_LOW_CONTRAST_HIGHLIGHT, IDS_COPY_PAGE_CODE,
-    IDS_PAGE_FOLDER_NOTE,
+    IDS_PAGE_FOLDER_NOTE, IDS_SAVE_PAGE_CODE_FILES, IDS_SAVE_PAGE_CODE_TITLE,
 };
 
 }  // namespace
