@@ -75,7 +75,8 @@ void PageCommands::SavePageCodeFiles(const std::string& folder) {
     request.modernPage.snippet = true;
     request.modernPage.assetsUrl = ".";
     request.assetsFolder = *chosen;
-    const std::string name = SnippetPrefix(menu.entries, PageModeOf(menu.style), menu.style, request.modernPage);
+    const std::string name =
+        SnippetPrefix(menu.entries, PageModeOf(menu.style), menu.style, request.modernPage);
     request.outputPath = JoinedPath(*chosen, name + ".htm");
     if (CreatePage(request, m_desktop).outcome == CreateOutcome::Opened) NoteLowContrast(menu.style);
 }

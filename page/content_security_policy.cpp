@@ -6,7 +6,8 @@ namespace menulark {
 namespace {
 
 // The text between `open` and the `close` after it, or nothing.
-bool ElementText(std::string_view page, std::string_view open, std::string_view close, std::string_view& text) {
+bool ElementText(std::string_view page, std::string_view open, std::string_view close,
+                 std::string_view& text) {
     const size_t start = page.find(open);
     if (start == std::string_view::npos) return false;
     const size_t end = page.find(close, start + open.size());
@@ -17,7 +18,8 @@ bool ElementText(std::string_view page, std::string_view open, std::string_view 
 
 std::string HashSource(std::string_view text) {
     const Sha256Digest digest = Sha256(text);
-    return "'sha256-" + Base64(std::string_view(reinterpret_cast<const char*>(digest.data()), digest.size())) + "'";
+    return "'sha256-" +
+           Base64(std::string_view(reinterpret_cast<const char*>(digest.data()), digest.size())) + "'";
 }
 
 }  // namespace

@@ -61,9 +61,10 @@ CreateResult CreatePage(const PageRequest& request, Desktop& desktop) {
         desktop.ReportNoItems();
         return {CreateOutcome::NoItems, {}};
     }
-    if (request.flavor == PageFlavor::Modern && request.modernPage.snippet && !request.modernPage.assetsUrl.empty()) {
-        for (const SnippetFile& file : SnippetFiles(request.entries, PageModeOf(request.style), request.style,
-                                                    request.modernPage)) {
+    if (request.flavor == PageFlavor::Modern && request.modernPage.snippet &&
+        !request.modernPage.assetsUrl.empty()) {
+        for (const SnippetFile& file :
+             SnippetFiles(request.entries, PageModeOf(request.style), request.style, request.modernPage)) {
             const std::string filePath = JoinedPath(request.assetsFolder, file.name);
             WriteResult written = WriteTextFile(filePath, file.text);
             if (!written) {

@@ -64,7 +64,8 @@ private:
 Sha256Digest Sha256(std::string_view bytes) {
     Sha256State state;
     size_t whole = bytes.size() - bytes.size() % 64;
-    for (size_t i = 0; i < whole; i += 64) state.AddBlock(reinterpret_cast<const unsigned char*>(bytes.data() + i));
+    for (size_t i = 0; i < whole; i += 64)
+        state.AddBlock(reinterpret_cast<const unsigned char*>(bytes.data() + i));
     // The rest, a one bit, zeros and the length in bits: one block or two.
     unsigned char tail[128] = {};
     size_t rest = bytes.size() - whole;

@@ -130,8 +130,7 @@ const std::vector<OptionRow>& Options() {
          }},
         {"--assets-url",
          "URL",
-         {"with --assets: the snippet refers to the files as",
-          "URL/NAME instead"},
+         {"with --assets: the snippet refers to the files as", "URL/NAME instead"},
          EmptyValue::NeedsValue,
          [](ParseState& s, const std::string& value) {
              s.options.assetsUrl = value;
@@ -514,7 +513,8 @@ int RunCommandSteps(const std::vector<std::string>& args, std::istream& in, Comm
     request.assetsFolder = chosen.assetsFolder.value_or("");
     CreateResult result = CreatePage(request, desktop);
     if (result.outcome != CreateOutcome::Opened) return kStatusWriteFailed;
-    if (chosen.csp) out << "Content-Security-Policy: " << InlineCodePolicy(BuildRequestedPage(request)) << "\n";
+    if (chosen.csp)
+        out << "Content-Security-Policy: " << InlineCodePolicy(BuildRequestedPage(request)) << "\n";
     return kStatusOk;
 }
 

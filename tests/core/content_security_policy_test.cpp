@@ -33,16 +33,20 @@ TEST(ContentSecurityPolicyTest, Sha256AndBase64MatchTheirStandardVectors) {
     for (const Case& c : cases) EXPECT_EQ(Sha256Base64(c.text), c.base64) << c.text.size() << " bytes";
 
     // RFC 4648, section 10.
-    const char* const base64[][2] = {{"", ""},         {"f", "Zg=="},         {"fo", "Zm8="},
-                                     {"foo", "Zm9v"},   {"foob", "Zm9vYg=="},  {"fooba", "Zm9vYmE="},
+    const char* const base64[][2] = {{"", ""},
+                                     {"f", "Zg=="},
+                                     {"fo", "Zm8="},
+                                     {"foo", "Zm9v"},
+                                     {"foob", "Zm9vYg=="},
+                                     {"fooba", "Zm9vYmE="},
                                      {"foobar", "Zm9vYmFy"}};
     for (const auto& pair : base64) EXPECT_EQ(Base64(pair[0]), pair[1]) << pair[0];
 }
 
 TEST(ContentSecurityPolicyTest, PolicyHashesTheTextOfTheFirstScriptAndStyle) {
     const std::string page = "<style>\nb { }\n</style>\n<div>x</div>\n<script>\nrun();\n</script>\n";
-    EXPECT_EQ(InlineCodePolicy(page), "script-src 'sha256-" + Sha256Base64("\nrun();\n") + "'; style-src 'sha256-" +
-                                          Sha256Base64("\nb { }\n") + "'");
+    EXPECT_EQ(InlineCodePolicy(page), "script-src 'sha256-" + Sha256Base64("\nrun();\n") +
+                                          "'; style-src 'sha256-" + Sha256Base64("\nb { }\n") + "'");
     EXPECT_EQ(InlineCodePolicy("<script>a</script>"), "script-src 'sha256-" + Sha256Base64("a") + "'");
     EXPECT_EQ(InlineCodePolicy("<link rel=\"stylesheet\" href=\"m.css\"><script src=\"m.js\"></script>"), "");
 }

@@ -650,8 +650,8 @@ TEST(ModernPageCommandTest, SnippetLabelLanguageAndTargetOptions) {
         EXPECT_EQ(page.lang, c.expected.lang);
         EXPECT_EQ(page.assetsUrl, c.expected.assetsUrl);
     }
-    for (const char* option : {"--snippet", "--target SELECTOR", "--label TEXT", "--lang CODE", "--assets DIR",
-                               "--assets-url URL", "--csp"})
+    for (const char* option : {"--snippet", "--target SELECTOR", "--label TEXT", "--lang CODE",
+                               "--assets DIR", "--assets-url URL", "--csp"})
         EXPECT_NE(PageCommandUsage().find(option), std::string::npos) << option;
 }
 

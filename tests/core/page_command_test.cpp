@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <sstream>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -667,14 +667,16 @@ TEST_F(PageCommandTest, AssetsGoIntoTheirFolderFirstAndCspNamesTheInlineCode) {
     options.assetsUrl = web;
     const std::vector<SnippetFile> files = SnippetFiles(items, PageMode::Simple, {}, options);
     ASSERT_EQ(files.size(), 2u);
-    EXPECT_EQ(run.out, "Wrote " + web + "/" + files[0].name + "\nWrote " + web + "/" + files[1].name + "\nWrote " +
-                           snippet + " (2 entries)\n");
-    for (const SnippetFile& file : files) EXPECT_EQ(ReadBytes(web + "/" + file.name), expected::OnDisk(file.text));
+    EXPECT_EQ(run.out, "Wrote " + web + "/" + files[0].name + "\nWrote " + web + "/" + files[1].name +
+                           "\nWrote " + snippet + " (2 entries)\n");
+    for (const SnippetFile& file : files)
+        EXPECT_EQ(ReadBytes(web + "/" + file.name), expected::OnDisk(file.text));
     EXPECT_EQ(ReadBytes(snippet), expected::OnDisk(BuildModernPage(items, PageMode::Simple, {}, options)));
 
     // A folder that is not there: neither the files nor a snippet that
     // would refer to them.
-    CommandRun missing = RunCommand({"--modern", "--snippet", "--assets", dir / "none", "-o", dir / "s2.htm"}, kTwoItems);
+    CommandRun missing =
+        RunCommand({"--modern", "--snippet", "--assets", dir / "none", "-o", dir / "s2.htm"}, kTwoItems);
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find(dir / ("none/" + files[0].name)), std::string::npos) << missing.err;
     EXPECT_FALSE(std::filesystem::exists(dir / "s2.htm"));
@@ -688,7 +690,8 @@ TEST_F(PageCommandTest, AssetsGoIntoTheirFolderFirstAndCspNamesTheInlineCode) {
         CommandRun hashed = RunCommand(args, kTwoItems);
         ASSERT_EQ(hashed.status, 0) << hashed.err;
         const std::string policy = InlineCodePolicy(AsBrowserReads(ReadBytes(dir / "inline.htm")));
-        EXPECT_EQ(hashed.out, "Wrote " + (dir / "inline.htm") + " (2 entries)\nContent-Security-Policy: " + policy + "\n");
+        EXPECT_EQ(hashed.out, "Wrote " + (dir / "inline.htm") +
+                                  " (2 entries)\nContent-Security-Policy: " + policy + "\n");
         policies.push_back(policy);
     }
     const size_t scriptEnd = policies[0].find(';');
