@@ -163,6 +163,7 @@ void CMenularkDlg::AddCommands(const wxString& applicationName) {
         {kMoveEntryUpCommand, [this] { m_entryList->MoveEntry(MoveDirection::Up); }},
         {kMoveEntryDownCommand, [this] { m_entryList->MoveEntry(MoveDirection::Down); }},
         {kCopyPageCodeCommand, [this] { m_pages->CopyPageCode(); }},
+        {kSavePageCodeFilesCommand, [this] { m_pages->SavePageCodeFiles(m_menuFile->Folder()); }},
         {kPreviewCommand, [this] { m_preview->Open(); }},
         {kAboutCommand, [this] { ShowAboutBox(); }},
     };

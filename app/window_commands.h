@@ -21,6 +21,7 @@ enum WindowCommand : int {
     kMoveEntryUpCommand,
     kMoveEntryDownCommand,
     kCopyPageCodeCommand,
+    kSavePageCodeFilesCommand,
     kPreviewCommand,
 };
 
@@ -42,6 +43,7 @@ inline constexpr WindowMenuEntry kWindowMenu[] = {
     {kMoveEntryDownCommand, IDS_MOVE_ENTRY_DOWN, wxACCEL_ALT, WXK_DOWN},
     {0, 0},
     {kCopyPageCodeCommand, IDS_COPY_PAGE_CODE},
+    {kSavePageCodeFilesCommand, IDS_SAVE_PAGE_CODE_FILES},
     {kPreviewCommand, IDS_PREVIEW, wxACCEL_NORMAL, WXK_F5},
     {kAboutCommand, IDS_ABOUTBOX},
 };

@@ -78,6 +78,8 @@ constexpr StringEntry kStrings[] = {
     {IDS_LOW_CONTRAST_HIGHLIGHT, "The font colour %s on the highlight colour %s has a contrast of only %s:1; text needs at least 4.5:1."},
     {IDS_COPY_PAGE_CODE, "&Copy page code"},
     {IDS_PAGE_FOLDER_NOTE, "Menulark may not write into its program folder (%s), so it writes its pages into %s and opens them from there."},
+    {IDS_SAVE_PAGE_CODE_FILES, "Save page code &files..."},
+    {IDS_SAVE_PAGE_CODE_TITLE, "Save page code files into a folder"},
     {IDS_PREVIEW, "&Preview"},
     {IDS_PREVIEW_TITLE, "Menulark preview"},
     {IDS_PREVIEW_NO_ENGINE, "The preview needs a web engine to show the page, and this system has none (on Linux, install WebKitGTK)."},
@@ -96,7 +98,7 @@ constexpr int kIds[] = {
     IDS_OPEN_FAILED, IDS_SAVE_FAILED, IDS_SAVE_CHANGES, IDS_SAVE_BUTTON, IDS_DONT_SAVE_BUTTON,
     IDS_CANCEL_BUTTON, IDS_OPEN_MENU_TITLE, IDS_SAVE_MENU_TITLE, IDS_SAVE_PAGE_TITLE,
     IDS_LOW_CONTRAST_BACKGROUND, IDS_LOW_CONTRAST_HIGHLIGHT, IDS_COPY_PAGE_CODE,
-    IDS_PAGE_FOLDER_NOTE, IDS_PREVIEW, IDS_PREVIEW_TITLE, IDS_PREVIEW_NO_ENGINE, IDS_PREVIEW_SCRIPT_LINK,
+    IDS_PAGE_FOLDER_NOTE, IDS_SAVE_PAGE_CODE_FILES, IDS_SAVE_PAGE_CODE_TITLE, IDS_PREVIEW, IDS_PREVIEW_TITLE, IDS_PREVIEW_NO_ENGINE, IDS_PREVIEW_SCRIPT_LINK,
     IDS_PREVIEW_PAGE_NAME, IDS_PREVIEW_STATUS_NAME,
 };
 

@@ -57,6 +57,8 @@ enum StringId : int {
     IDS_LOW_CONTRAST_HIGHLIGHT = 231,   // %s font colour, %s highlight colour, %s ratio
     IDS_COPY_PAGE_CODE = 232,           // window menu: the snippet onto the clipboard
     IDS_PAGE_FOLDER_NOTE = 233,         // %s read-only program folder, %s the folder the pages go to
+    IDS_SAVE_PAGE_CODE_FILES = 234,     // window menu: the snippet and its own two files into a folder
+    IDS_SAVE_PAGE_CODE_TITLE = 235,     // its folder dialog's caption
     // The live preview window.
     IDS_PREVIEW = 260,                // window menu
     IDS_PREVIEW_TITLE = 261,          // the preview window's caption
