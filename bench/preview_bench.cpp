@@ -19,6 +19,7 @@
 #include <thread>
 
 #include "app/gtk_tuning.h"
+#include "bench/self_output.h"
 #include "app/menulark_dlg.h"
 #include "app/preview_window.h"
 #include "app/window_commands.h"
@@ -100,27 +101,8 @@ int ReportFirstOpen() {
 
 // Runs a fresh copy of this program for one first opening.
 double FirstOpenMs() {
-    std::string self = std::filesystem::canonical("/proc/self/exe").string();
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0) return -1;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-    char* argv[] = {self.data(), const_cast<char*>("--first-open"), nullptr};
-    pid_t pid;
-    int spawned = posix_spawn(&pid, self.c_str(), &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(pipeFds[1]);
-    std::string output;
-    char buffer[64];
-    ssize_t n;
-    while (spawned == 0 && (n = read(pipeFds[0], buffer, sizeof buffer)) > 0) output.append(buffer, n);
-    close(pipeFds[0]);
-    if (spawned != 0) return -1;
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return output.empty() ? -1 : std::atof(output.c_str());
+    std::optional<std::string> output = menulark::bench::OutputOfSelf({"--first-open"});
+    return output && !output->empty() ? std::atof(output->c_str()) : -1;
 }
 
 void BM_PreviewFirstOpen(benchmark::State& state) {
