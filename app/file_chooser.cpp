@@ -1,5 +1,6 @@
 #include "app/file_chooser.h"
 
+#include <wx/dirdlg.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 
@@ -19,6 +20,14 @@ std::optional<std::string> AskFileName(wxWindow* parent, int titleId, int typesI
     if (chosen.empty() && !dialog.GetFilename().empty())
         chosen = wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath();
     std::string path = PathBytes(chosen);
+    if (path.empty()) return std::nullopt;
+    return path;
+}
+
+std::optional<std::string> AskFolder(wxWindow* parent, int titleId, const std::string& folder) {
+    wxDirDialog dialog(parent, StringText(titleId), PathText(folder), wxDD_DEFAULT_STYLE);
+    if (dialog.ShowModal() != wxID_OK) return std::nullopt;
+    std::string path = PathBytes(dialog.GetPath());
     if (path.empty()) return std::nullopt;
     return path;
 }

@@ -15,4 +15,9 @@ namespace menulark {
 std::optional<std::string> AskFileName(wxWindow* parent, int titleId, int typesId, long style,
                                        const std::string& folder, const std::string& name);
 
+/// Asks for a folder with the title of string-table text `titleId`,
+/// starting in `folder` (the dialog's own choice when empty). The chosen
+/// folder as the core holds it; nothing when the author cancels.
+std::optional<std::string> AskFolder(wxWindow* parent, int titleId, const std::string& folder);
+
 }  // namespace menulark

@@ -25,6 +25,7 @@
 #include "app/menu_file_controller.h"
 #include "app/one_line_edit.h"
 #include "app/page_commands.h"
+#include "app/preview_window.h"
 #include "app/style_controls.h"
 #include "app/system_menu.h"
 #include "app/text_conversion.h"
@@ -147,6 +148,12 @@ void CMenularkDlg::AddCommands(const wxString& applicationName) {
     m_menuFile = std::make_unique<MenuFileController>(*this, *m_desktop, applicationName,
                                                       MainWindowLayout().caption, std::move(view));
     m_pages = std::make_unique<PageCommands>(*this, *m_desktop, [this] { return CurrentMenu(); });
+    auto preview = [this] {
+        return PreviewContent{CurrentMenu(), {ToCoreText(Edit(IDC_TITLE)->GetValue()),
+                                              ToCoreText(Edit(IDC_URL)->GetValue()),
+                                              ToCoreText(Edit(IDC_EXPLANATION)->GetValue())}};
+    };
+    m_preview = std::make_unique<PreviewWindow>(*this, *m_desktop, preview, m_pageFolder.Path());
     WindowMenu::Handlers handlers{
         {kOpenMenuCommand, [this] { m_menuFile->OpenChosen(); }},
         {kSaveMenuCommand, [this] { m_menuFile->Save(); }},
@@ -161,6 +168,8 @@ void CMenularkDlg::AddCommands(const wxString& applicationName) {
          [this] { m_entryList->Insert(EntryKind::Heading, ToCoreText(Edit(IDC_TITLE)->GetValue())); }},
         {kIndentEntryCommand, [this] { m_entryList->Indent(true); }},
         {kOutdentEntryCommand, [this] { m_entryList->Indent(false); }},
+        {kSavePageCodeFilesCommand, [this] { m_pages->SavePageCodeFiles(m_menuFile->Folder()); }},
+        {kPreviewCommand, [this] { m_preview->Open(); }},
         {kAboutCommand, [this] { ShowAboutBox(); }},
     };
     m_windowMenu = std::make_unique<WindowMenu>(

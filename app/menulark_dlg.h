@@ -34,6 +34,7 @@ class ColorSwatchPreview;
 class EntryListView;
 class MenuFileController;
 class PageCommands;
+class PreviewWindow;
 class WindowMenu;
 
 /// How the window ends: "&Ok/Cancel" gives kResultOk; Escape and the close
@@ -149,6 +150,7 @@ private:
     std::unique_ptr<MenuFileController> m_menuFile;
     std::unique_ptr<PageCommands> m_pages;
     std::unique_ptr<WindowMenu> m_windowMenu;
+    std::unique_ptr<PreviewWindow> m_preview;
 
     wxDECLARE_EVENT_TABLE();
 };

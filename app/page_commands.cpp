@@ -61,6 +61,29 @@ void PageCommands::CopyPageCode() {
     NoteLowContrast(menu.style);
 }
 
+void PageCommands::SavePageCodeFiles(const std::string& folder) {
+    const MenuDocument menu = m_currentMenu();
+    if (menu.entries.RowCount() == 0) {
+        m_desktop.ReportNoItems();
+        return;
+    }
+    std::optional<std::string> chosen = AskFolder(&m_window, IDS_SAVE_PAGE_CODE_TITLE, folder);
+    if (!chosen) return;
+    // The code and its files share the menu's class for a name: two menus
+    // can share a folder. The code refers to the files beside the page it
+    // is pasted into.
+    PageRequest request{menu.entries, menu.style, PageFlavor::Modern, {}, false};
+    request.modernPage.label = menu.modernLabel;
+    request.modernPage.lang = menu.modernLanguage;
+    request.modernPage.snippet = true;
+    request.modernPage.assetsUrl = ".";
+    request.assetsFolder = *chosen;
+    const std::string name =
+        SnippetPrefix(menu.entries, PageModeOf(menu.style), menu.style, request.modernPage);
+    request.outputPath = JoinedPath(*chosen, name + ".htm");
+    if (CreatePage(request, m_desktop).outcome == CreateOutcome::Opened) NoteLowContrast(menu.style);
+}
+
 // The modern styled look keeps the author's colours; hard-to-read ones get
 // a note that does not stop anything.
 void PageCommands::NoteLowContrast(const StyleSettings& style) {

@@ -1,7 +1,7 @@
 #pragma once
 // The page commands of the window: writing the page of its menu, the same
 // page in a file of the author's choice, and the page's code on the
-// clipboard. The modern look then notes colours that are hard to read.
+// clipboard or in a folder with its own files. The modern look then notes colours that are hard to read.
 
 #include <functional>
 #include <string>
@@ -30,6 +30,10 @@ public:
     /// "Copy page code": the modern menu as code to paste into a page of
     /// one's own.
     void CopyPageCode();
+    /// "Save page code files...": asks for a folder, starting in `folder`,
+    /// and writes the page code there with its style sheet and script as
+    /// files of their own, for sites that allow no inline code.
+    void SavePageCodeFiles(const std::string& folder);
 
 private:
     void NoteLowContrast(const StyleSettings& style);

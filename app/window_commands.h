@@ -25,6 +25,8 @@ enum WindowCommand : int {
     kInsertHeadingCommand,
     kIndentEntryCommand,
     kOutdentEntryCommand,
+    kSavePageCodeFilesCommand,
+    kPreviewCommand,
 };
 
 struct WindowMenuEntry {
@@ -49,6 +51,8 @@ inline constexpr WindowMenuEntry kWindowMenu[] = {
     {kInsertHeadingCommand, IDS_INSERT_HEADING},
     {0, 0},
     {kCopyPageCodeCommand, IDS_COPY_PAGE_CODE},
+    {kSavePageCodeFilesCommand, IDS_SAVE_PAGE_CODE_FILES},
+    {kPreviewCommand, IDS_PREVIEW, wxACCEL_NORMAL, WXK_F5},
     {kAboutCommand, IDS_ABOUTBOX},
 };
 

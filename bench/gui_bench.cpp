@@ -1,7 +1,10 @@
 // Window benchmarks (need a display): start-up against a bare dialog with
-// the same controls, and the cost of one Add or Delete at growing list sizes.
+// the same controls (time, CPU, and no web process: a run that never opens
+// the swatch pane or the preview starts none), and the cost of one Add or
+// Delete at growing list sizes.
 #include <benchmark/benchmark.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <wx/app.h>
@@ -9,10 +12,15 @@
 #include <wx/listctrl.h>
 #include <wx/textctrl.h>
 
+#include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
 #include <string>
 
 #include "app/gtk_tuning.h"
@@ -23,11 +31,45 @@ extern char** environ;
 
 namespace {
 
-// Runs `program` until it reports "shown-and-idle"; returns seconds from
-// just before the spawn to that moment, or a negative value on failure.
-double SecondsToShownAndIdle(const std::string& program) {
+// The web engine's page processes among the descendants of `root`.
+int WebProcessesUnder(pid_t root) {
+    std::map<int, int> parentOf;
+    std::map<int, std::string> nameOf;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+        int pid = std::atoi(entry.path().filename().c_str());
+        if (pid <= 0) continue;
+        std::ifstream in(entry.path() / "stat");
+        std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        size_t open = stat.find('('), close = stat.rfind(')');
+        if (open == std::string::npos || close == std::string::npos) continue;
+        nameOf[pid] = stat.substr(open + 1, close - open - 1);
+        parentOf[pid] = std::atoi(stat.c_str() + close + 4);  // ") S ppid"
+    }
+    int found = 0;
+    for (const auto& [pid, name] : nameOf) {
+        if (name.rfind("WebKitWebProces", 0) != 0) continue;
+        for (int up = parentOf[pid]; up > 1; up = parentOf.count(up) ? parentOf[up] : 0)
+            if (up == root) {
+                ++found;
+                break;
+            }
+    }
+    return found;
+}
+
+struct StartUpRun {
+    double seconds = -1;  ///< from just before the spawn to shown and idle
+    double cpuSeconds = 0;  ///< user and system time of the whole run
+    int webProcesses = 0;   ///< web processes of the program when it was shown and idle
+};
+
+// Runs `program` until it reports "shown-and-idle" and ends; seconds is
+// negative on failure. The program is held still while its web processes
+// are counted.
+StartUpRun RunToShownAndIdle(const std::string& program) {
+    StartUpRun run;
     int pipeFds[2];
-    if (pipe(pipeFds) != 0) return -1;
+    if (pipe(pipeFds) != 0) return run;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
@@ -46,36 +88,58 @@ double SecondsToShownAndIdle(const std::string& program) {
     close(pipeFds[1]);
     if (spawned != 0) {
         close(pipeFds[0]);
-        return -1;
+        return run;
     }
     std::string output;
     char buffer[256];
     ssize_t n;
-    while ((n = read(pipeFds[0], buffer, sizeof buffer)) > 0) output.append(buffer, static_cast<size_t>(n));
+    bool counted = false;
+    while ((n = read(pipeFds[0], buffer, sizeof buffer)) > 0) {
+        output.append(buffer, static_cast<size_t>(n));
+        if (!counted && output.find('\n') != std::string::npos) {
+            counted = true;
+            kill(pid, SIGSTOP);
+            run.webProcesses = WebProcessesUnder(pid);
+            kill(pid, SIGCONT);
+        }
+    }
     close(pipeFds[0]);
     int status = 0;
-    waitpid(pid, &status, 0);
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    run.cpuSeconds = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+                     (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     size_t at = output.find("shown-and-idle ");
-    if (at == std::string::npos) return -1;
+    if (at == std::string::npos) return run;
     long long idleNs = std::atoll(output.c_str() + at + 15);
     long long startNs =
         std::chrono::duration_cast<std::chrono::nanoseconds>(start.time_since_epoch()).count();
-    return (idleNs - startNs) / 1e9;
+    run.seconds = (idleNs - startNs) / 1e9;
+    return run;
 }
 
 std::string BuildDir() {
     return std::filesystem::canonical("/proc/self/exe").parent_path().parent_path().string();
 }
 
+// The time to shown and idle; counters: the CPU time of a whole run, and the
+// most web processes seen at shown and idle (none: the swatch pane and the
+// preview start theirs only when used).
 void StartUp(benchmark::State& state, const std::string& program) {
+    double cpuSeconds = 0;
+    int webProcesses = 0;
     for (auto _ : state) {
-        double seconds = SecondsToShownAndIdle(program);
-        if (seconds < 0) {
+        StartUpRun run = RunToShownAndIdle(program);
+        if (run.seconds < 0) {
             state.SkipWithError(("could not run " + program).c_str());
             return;
         }
-        state.SetIterationTime(seconds);
+        state.SetIterationTime(run.seconds);
+        cpuSeconds += run.cpuSeconds;
+        webProcesses = std::max(webProcesses, run.webProcesses);
     }
+    state.counters["cpu_ms"] = cpuSeconds * 1000 / static_cast<double>(state.iterations());
+    state.counters["web_processes"] = webProcesses;
 }
 
 void BM_StartUp_Menulark(benchmark::State& state) {

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "app/gtk_tuning.h"
+#include "bench/self_output.h"
 #include "app/menulark_dlg.h"
 #include "style/web_browser.h"
 #include "tests/core/temp_dir.h"
@@ -111,27 +112,8 @@ std::string BuildDir() {
 // keeps the peak of the memory it had before exec, so this (large) process
 // starts a fresh copy of itself that starts the program and reports.
 long PeakKib(const std::string& program) {
-    std::string self = std::filesystem::canonical("/proc/self/exe").string();
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0) return -1;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-    char* argv[] = {self.data(), const_cast<char*>("--peak-memory-of"), const_cast<char*>(program.c_str()), nullptr};
-    pid_t pid;
-    int spawned = posix_spawn(&pid, self.c_str(), &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(pipeFds[1]);
-    std::string output;
-    char buffer[64];
-    ssize_t n;
-    while (spawned == 0 && (n = read(pipeFds[0], buffer, sizeof buffer)) > 0) output.append(buffer, n);
-    close(pipeFds[0]);
-    if (spawned != 0) return -1;
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return output.empty() ? -1 : std::atol(output.c_str());
+    std::optional<std::string> output = menulark::bench::OutputOfSelf({"--peak-memory-of", program});
+    return output && !output->empty() ? std::atol(output->c_str()) : -1;
 }
 
 // The fresh copy: runs `program` to its end and prints its peak in KiB.

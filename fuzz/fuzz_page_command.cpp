@@ -151,6 +151,17 @@ ExpectedOptions ReadArguments(const std::vector<std::string>& args) {
         const std::string& a = args[i];
         if (a == "--help")
             e.options.help = true;
+        else if (a == "--version")
+            e.options.version = true;
+        else if (a == "--csp") {
+            e.options.csp = true;
+            if (modernOnly.empty()) modernOnly = a;
+        } else if (a == "--assets" || a == "--assets-url") {
+            if (i + 1 == args.size()) return refuse(a);
+            const std::string& value = args[++i];
+            if (value.empty()) return refuse(a);
+            (a == "--assets" ? e.options.assetsFolder : e.options.assetsUrl) = value;
+        }
         else if (a == "--styled")
             e.options.style.styledMode = true;
         else if (a == "--no-scrollbar-colors")
@@ -207,6 +218,10 @@ ExpectedOptions ReadArguments(const std::vector<std::string>& args) {
     if (e.options.page.snippet && modernOnly.empty()) modernOnly = "--snippet";
     if (!modernOnly.empty() && !e.options.modern) return refuse(modernOnly);
     if (targetGiven && !e.options.page.snippet) return refuse("--target");
+    if (e.options.assetsFolder && !e.options.page.snippet) return refuse("--assets");
+    if (e.options.assetsUrl && !e.options.assetsFolder) return refuse("--assets-url");
+    if (e.options.csp && e.options.assetsFolder) return refuse("--csp");
+    if (e.options.assetsFolder) e.options.page.assetsUrl = e.options.assetsUrl.value_or(*e.options.assetsFolder);
     return e;
 }
 
@@ -238,8 +253,11 @@ void CheckArguments(const std::vector<std::string>& args) {
     Require(got.style == want.style, "the style switches are not what the options say");
     RequireEqual(want.outputPath, got.outputPath, "the output path");
     Require(got.inputPath == want.inputPath, "the input file");
-    Require(got.modern == want.modern && got.open == want.open && got.help == want.help,
-            "--modern, --open or --help is not what the options say");
+    Require(got.modern == want.modern && got.open == want.open && got.help == want.help &&
+                got.version == want.version && got.csp == want.csp,
+            "--modern, --open, --help, --version or --csp is not what the options say");
+    Require(got.assetsFolder == want.assetsFolder && got.page.assetsUrl == want.page.assetsUrl,
+            "--assets or --assets-url is not what the options say");
     Require(got.page.snippet == want.page.snippet && got.page.target == want.page.target &&
                 got.page.label == want.page.label && got.page.lang == want.page.lang,
             "--snippet, --target, --label or --lang is not what the options say");

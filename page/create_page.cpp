@@ -37,6 +37,8 @@ void Desktop::ReportWriteFailed(const std::string& path, const WriteResult& writ
 
 void Desktop::ReportWritten(const std::string&, size_t) {}
 
+void Desktop::ReportFileWritten(const std::string&) {}
+
 void Desktop::ReportOpenFailed(const std::string&) {}
 
 std::string WriteFailedMessage(const std::string& path, const std::string& reason) {
@@ -58,6 +60,19 @@ CreateResult CreatePage(const PageRequest& request, Desktop& desktop) {
     if (request.entries.RowCount() == 0) {
         desktop.ReportNoItems();
         return {CreateOutcome::NoItems, {}};
+    }
+    if (request.flavor == PageFlavor::Modern && request.modernPage.snippet &&
+        !request.modernPage.assetsUrl.empty()) {
+        for (const SnippetFile& file :
+             SnippetFiles(request.entries, PageModeOf(request.style), request.style, request.modernPage)) {
+            const std::string filePath = JoinedPath(request.assetsFolder, file.name);
+            WriteResult written = WriteTextFile(filePath, file.text);
+            if (!written) {
+                desktop.ReportWriteFailed(filePath, written);
+                return {CreateOutcome::WriteFailed, filePath};
+            }
+            desktop.ReportFileWritten(filePath);
+        }
     }
     const std::string& path = request.outputPath;
     WriteResult written = WriteTextFile(path, BuildRequestedPage(request));

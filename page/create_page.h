@@ -33,6 +33,8 @@ public:
     virtual void ReportWriteFailed(const std::string& path, const WriteResult& written);
     /// `path` now holds the page with `entries` entries (the window is silent).
     virtual void ReportWritten(const std::string& path, size_t entries);
+    /// `path` now holds one of a snippet's own files (the window is silent).
+    virtual void ReportFileWritten(const std::string& path);
     /// The desktop could not be asked to open `path` (the window is silent:
     /// the desktop reports its own failures).
     virtual void ReportOpenFailed(const std::string& path);
@@ -51,6 +53,9 @@ struct PageRequest {
     std::string outputPath = kPageFileName;
     bool open = true;              ///< open the written page with the default program
     ModernPageOptions modernPage{};  ///< the modern page only: label, language, snippet
+    /// A snippet with `modernPage.assetsUrl` only: the folder its style sheet
+    /// and script go into (SnippetFiles), before the snippet itself.
+    std::string assetsFolder{};
 };
 
 /// The look of the page for `style`: styled when `styledMode` is on.
@@ -69,7 +74,8 @@ struct CreateResult {
 
 /// Builds the page, writes it to `request.outputPath` and opens it (by its
 /// absolute path) when asked, reporting each step through `desktop`. An empty list writes
-/// nothing; a failed write opens nothing.
+/// nothing; a failed write opens nothing. A snippet's own files are written
+/// first: a failure there writes no snippet that would refer to them.
 CreateResult CreatePage(const PageRequest& request, Desktop& desktop);
 
 /// The text of the message for a page that could not be written.

@@ -95,21 +95,48 @@ std::string SnippetPrefix(const MenuItemList& items, PageMode mode, const StyleS
     return std::string("mlk-") + hex;
 }
 
+std::vector<SnippetFile> SnippetFiles(const MenuItemList& items, PageMode mode, const StyleSettings& style,
+                                      const ModernPageOptions& options) {
+    const std::string prefix = SnippetPrefix(items, mode, style, options);
+    return {{prefix + ".css", ModernMenuStyleSheet(mode, style, "." + prefix)},
+            {prefix + ".js", std::string(ModernMenuScript())}};
+}
+
+std::string JoinedPath(const std::string& base, const std::string& name) {
+    if (base.empty() || base.back() == '/' || base.back() == '\\') return base + name;
+    return base + "/" + name;
+}
+
 std::string BuildModernPage(const MenuItemList& items, PageMode mode, const StyleSettings& style,
                             const ModernPageOptions& options) {
     std::string page;
     page.reserve(8192 + EntryBytes(items));
     if (options.snippet) {
         const std::string prefix = SnippetPrefix(items, mode, style, options);
-        page += "<style>\n";
-        page += ModernMenuStyleSheet(mode, style, "." + prefix);
-        page += "</style>\n<div class=\"" + prefix + "\" role=\"menu\" aria-label=\"";
+        const bool files = !options.assetsUrl.empty();
+        if (files) {
+            page += "<link rel=\"stylesheet\" href=\"";
+            page += EscapeHtmlAttribute(JoinedPath(options.assetsUrl, prefix + ".css"));
+            page += "\">\n";
+        } else {
+            page += "<style>\n";
+            page += ModernMenuStyleSheet(mode, style, "." + prefix);
+            page += "</style>\n";
+        }
+        page += "<div class=\"" + prefix + "\" role=\"menu\" aria-label=\"";
         page += EscapeHtmlAttribute(options.label);
         page += "\" lang=\"";
         page += EscapeHtmlAttribute(options.lang);
         page += "\" tabindex=\"-1\" aria-hidden=\"true\" data-target=\"";
         page += EscapeHtmlAttribute(options.target);
         page += "\" hidden>\n";
+        if (files) {
+            for (const MenuItem& item : items) AppendEntry(page, item);
+            page += "</div>\n<script src=\"";
+            page += EscapeHtmlAttribute(JoinedPath(options.assetsUrl, prefix + ".js"));
+            page += "\"></script>\n";
+            return page;
+        }
         AppendEntriesAndScript(page, items);
         page += "</script>\n";
         return page;

@@ -59,7 +59,7 @@ constexpr StringEntry kStrings[] = {
     {IDS_OPEN_MENU, "&Open menu..."},
     {IDS_SAVE_MENU, "&Save menu"},
     {IDS_SAVE_MENU_AS, "Save &menu as..."},
-    {IDS_SAVE_PAGE_AS, "Save &page as..."},
+    {IDS_SAVE_PAGE_AS, "Save pa&ge as..."},
     {IDS_EDIT_ENTRY, "&Edit entry..."},
     {IDS_MOVE_ENTRY_UP, "Move entry &up"},
     {IDS_MOVE_ENTRY_DOWN, "Move entry &down"},
@@ -78,6 +78,8 @@ constexpr StringEntry kStrings[] = {
     {IDS_LOW_CONTRAST_HIGHLIGHT, "The font colour %s on the highlight colour %s has a contrast of only %s:1; text needs at least 4.5:1."},
     {IDS_COPY_PAGE_CODE, "&Copy page code"},
     {IDS_PAGE_FOLDER_NOTE, "Menulark may not write into its program folder (%s), so it writes its pages into %s and opens them from there."},
+    {IDS_SAVE_PAGE_CODE_FILES, "Save page code &files..."},
+    {IDS_SAVE_PAGE_CODE_TITLE, "Save page code files into a folder"},
     {IDS_INSERT_SEPARATOR, "&Insert separator"},
     {IDS_INSERT_HEADING, "Insert &heading"},
     {IDS_INDENT_ENTRY, "Inde&nt"},
@@ -86,6 +88,12 @@ constexpr StringEntry kStrings[] = {
     {IDS_KIND_SEPARATOR, "Separator"},
     {IDS_KIND_HEADING, "Heading"},
     {IDS_BAD_ICON, "An icon is one or two characters (an emoji) or the address of a small image."},
+    {IDS_PREVIEW, "&Preview"},
+    {IDS_PREVIEW_TITLE, "Menulark preview"},
+    {IDS_PREVIEW_NO_ENGINE, "The preview needs a web engine to show the page, and this system has none (on Linux, install WebKitGTK)."},
+    {IDS_PREVIEW_SCRIPT_LINK, "%s (a link that runs script: not run in the preview)"},
+    {IDS_PREVIEW_PAGE_NAME, "The menu's page"},
+    {IDS_PREVIEW_STATUS_NAME, "Link target"},
 };
 
 constexpr int kIds[] = {
@@ -98,8 +106,11 @@ constexpr int kIds[] = {
     IDS_OPEN_FAILED, IDS_SAVE_FAILED, IDS_SAVE_CHANGES, IDS_SAVE_BUTTON, IDS_DONT_SAVE_BUTTON,
     IDS_CANCEL_BUTTON, IDS_OPEN_MENU_TITLE, IDS_SAVE_MENU_TITLE, IDS_SAVE_PAGE_TITLE,
     IDS_LOW_CONTRAST_BACKGROUND, IDS_LOW_CONTRAST_HIGHLIGHT, IDS_COPY_PAGE_CODE,
-    IDS_PAGE_FOLDER_NOTE, IDS_INSERT_SEPARATOR, IDS_INSERT_HEADING, IDS_INDENT_ENTRY, IDS_OUTDENT_ENTRY,
+    IDS_PAGE_FOLDER_NOTE, IDS_SAVE_PAGE_CODE_FILES, IDS_SAVE_PAGE_CODE_TITLE,
+    IDS_INSERT_SEPARATOR, IDS_INSERT_HEADING, IDS_INDENT_ENTRY, IDS_OUTDENT_ENTRY,
     IDS_KIND_LINK, IDS_KIND_SEPARATOR, IDS_KIND_HEADING, IDS_BAD_ICON,
+    IDS_PREVIEW, IDS_PREVIEW_TITLE, IDS_PREVIEW_NO_ENGINE, IDS_PREVIEW_SCRIPT_LINK,
+    IDS_PREVIEW_PAGE_NAME, IDS_PREVIEW_STATUS_NAME,
 };
 
 }  // namespace

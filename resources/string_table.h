@@ -57,7 +57,8 @@ enum StringId : int {
     IDS_LOW_CONTRAST_HIGHLIGHT = 231,   // %s font colour, %s highlight colour, %s ratio
     IDS_COPY_PAGE_CODE = 232,           // window menu: the snippet onto the clipboard
     IDS_PAGE_FOLDER_NOTE = 233,         // %s read-only program folder, %s the folder the pages go to
-
+    IDS_SAVE_PAGE_CODE_FILES = 234,     // window menu: the snippet and its own two files into a folder
+    IDS_SAVE_PAGE_CODE_TITLE = 235,     // its folder dialog's caption
     // Separators, headings and submenus.
     IDS_INSERT_SEPARATOR = 240,  // window menu
     IDS_INSERT_HEADING = 241,    // window menu: a heading titled as the Title box
@@ -67,6 +68,13 @@ enum StringId : int {
     IDS_KIND_SEPARATOR = 245,
     IDS_KIND_HEADING = 246,
     IDS_BAD_ICON = 247,  // the entry editor refuses an icon
+    // The live preview window.
+    IDS_PREVIEW = 260,                // window menu
+    IDS_PREVIEW_TITLE = 261,          // the preview window's caption
+    IDS_PREVIEW_NO_ENGINE = 262,      // the command on a system without a web engine
+    IDS_PREVIEW_SCRIPT_LINK = 263,    // %s the link's URL: a link that runs script, not followed
+    IDS_PREVIEW_PAGE_NAME = 264,      // accessible name of the preview's page
+    IDS_PREVIEW_STATUS_NAME = 265,    // accessible name of its status line
 };
 
 /// The text of string `id`; an empty view when the table holds none.

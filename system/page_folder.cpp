@@ -22,7 +22,7 @@ std::string XdgDataHome(const char* xdgDataHome, const char* home) {
 }
 
 PageFolder ResolvePageFolder(const std::string& programFolder) {
-    bool writable = IsWritableFolder(programFolder);
+    bool writable = !FolderRefusesNewFiles(programFolder);
     PageFolder chosen =
         ChoosePageFolder(programFolder, writable, writable ? std::string() : UserPageFolder());
     // Made now, so that both the swatch and the page can be written there.

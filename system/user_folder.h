@@ -6,8 +6,10 @@
 
 namespace menulark {
 
-/// True when this user may create files in `folder`.
-bool IsWritableFolder(const std::string& folder);
+/// True when `folder` exists but this user may not create files in it (a
+/// system install). A missing folder is not refusing: writing there fails
+/// with its own message, as it always did.
+bool FolderRefusesNewFiles(const std::string& folder);
 
 /// This program's folder among the user's data, ending in a separator:
 /// $XDG_DATA_HOME/menulark/ (~/.local/share/menulark/) on Linux,

@@ -1,6 +1,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 
 #include "system/page_folder.h"
@@ -8,9 +9,10 @@
 
 namespace menulark {
 
-bool IsWritableFolder(const std::string& folder) {
+bool FolderRefusesNewFiles(const std::string& folder) {
     // Writing a file needs both: the right to add names and to search.
-    return access(folder.empty() ? "." : folder.c_str(), W_OK | X_OK) == 0;
+    if (access(folder.empty() ? "." : folder.c_str(), W_OK | X_OK) == 0) return false;
+    return errno == EACCES || errno == EROFS || errno == EPERM;
 }
 
 std::string UserPageFolder() {

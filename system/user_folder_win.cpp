@@ -9,7 +9,7 @@
 
 namespace menulark {
 
-bool IsWritableFolder(const std::string& folder) {
+bool FolderRefusesNewFiles(const std::string& folder) {
     // Access rights on Windows are lists that no attribute test reads
     // reliably: make a file that the system removes again on closing.
     std::wstring wide;
@@ -18,9 +18,12 @@ bool IsWritableFolder(const std::string& folder) {
     wide += L".menulark-probe-" + std::to_wstring(GetCurrentProcessId());
     HANDLE probe = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    if (probe == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_EXISTS;
+    if (probe == INVALID_HANDLE_VALUE) {
+        DWORD error = GetLastError();
+        return error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT;
+    }
     CloseHandle(probe);
-    return true;
+    return false;
 }
 
 std::string UserPageFolder() {

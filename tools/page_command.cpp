@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "menu/language_code.h"
+#include "page/content_security_policy.h"
 #include "page/contrast.h"
 #include "page/modern_page.h"
 #include "page/url_scheme.h"
@@ -115,6 +116,35 @@ const std::vector<OptionRow>& Options() {
          [](ParseState& s, const std::string& value) {
              s.targetGiven = true;
              return ModernValue(s, "--target", s.options.page.target, value);
+         }},
+        {"--assets",
+         "DIR",
+         {"with --snippet: write the style sheet and the script",
+          "as two files in DIR (named after the menu's class),",
+          "for sites whose Content-Security-Policy allows no",
+          "inline code; the snippet refers to them as DIR/NAME"},
+         EmptyValue::NeedsFileName,
+         [](ParseState& s, const std::string& value) {
+             s.options.assetsFolder = value;
+             return std::string();
+         }},
+        {"--assets-url",
+         "URL",
+         {"with --assets: the snippet refers to the files as", "URL/NAME instead"},
+         EmptyValue::NeedsValue,
+         [](ParseState& s, const std::string& value) {
+             s.options.assetsUrl = value;
+             return std::string();
+         }},
+        {"--csp",
+         nullptr,
+         {"with --modern: print the Content-Security-Policy",
+          "sources the page's inline style and script need"},
+         EmptyValue::Taken,
+         [](ParseState& s, const std::string&) {
+             s.options.csp = true;
+             if (s.modernOnly.empty()) s.modernOnly = "--csp";
+             return std::string();
          }},
         {"--label",
          "TEXT",
@@ -272,6 +302,11 @@ Parsed<PageCommandOptions> ParsePageCommandArgs(const std::vector<std::string>& 
     if (!state.modernOnly.empty() && !options.modern)
         return fail("option " + state.modernOnly + " needs --modern");
     if (state.targetGiven && !options.page.snippet) return fail("option --target needs --snippet");
+    if (options.assetsFolder && !options.page.snippet) return fail("option --assets needs --snippet");
+    if (options.assetsUrl && !options.assetsFolder) return fail("option --assets-url needs --assets");
+    if (options.csp && options.assetsFolder)
+        return fail("option --csp needs inline code, and --assets leaves none in the snippet");
+    if (options.assetsFolder) options.page.assetsUrl = options.assetsUrl.value_or(*options.assetsFolder);
     return {std::move(options), {}};
 }
 
@@ -338,6 +373,10 @@ void CommandDesktop::ReportWriteFailed(const std::string& path, const WriteResul
 
 void CommandDesktop::ReportWritten(const std::string& path, size_t entries) {
     m_out << "Wrote " << path << " (" << entries << " entries)\n";
+}
+
+void CommandDesktop::ReportFileWritten(const std::string& path) {
+    m_out << "Wrote " << path << "\n";
 }
 
 void CommandDesktop::ReportOpenFailed(const std::string& path) {
@@ -476,8 +515,12 @@ int RunCommandSteps(const std::vector<std::string>& args, std::istream& in, Comm
         if (std::string flattened = ClassicFlatteningWarning(ClassicPageLosses(menu.entries));
             !flattened.empty())
             err << "menulark-page: warning: " << flattened << "\n";
+    request.assetsFolder = chosen.assetsFolder.value_or("");
     CreateResult result = CreatePage(request, desktop);
-    return result.outcome == CreateOutcome::Opened ? kStatusOk : kStatusWriteFailed;
+    if (result.outcome != CreateOutcome::Opened) return kStatusWriteFailed;
+    if (chosen.csp)
+        out << "Content-Security-Policy: " << InlineCodePolicy(BuildRequestedPage(request)) << "\n";
+    return kStatusOk;
 }
 
 }  // namespace

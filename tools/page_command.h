@@ -31,6 +31,9 @@ struct PageCommandOptions {
     bool langGiven = false;    // --lang was given (it overrides a menu file's language)
     bool menuInput = false;    // --menu: the input is a menu file, whatever it looks like
     std::optional<std::string> saveMenuPath;  // --save-menu: where the menu file goes
+    std::optional<std::string> assetsFolder;  // --assets: the snippet's style sheet and script go there
+    std::optional<std::string> assetsUrl;     // --assets-url: the snippet finds them there instead
+    bool csp = false;                         // --csp: print the policy sources of the inline code
     // The --set values in the order given, laid over a menu file's style.
     std::vector<std::pair<std::string, std::string>> setValues;
 };
@@ -74,6 +77,7 @@ public:
     bool OpenWithDefaultProgram(const std::string& path) override;
     void ReportWriteFailed(const std::string& path, const WriteResult& written) override;
     void ReportWritten(const std::string& path, size_t entries) override;
+    void ReportFileWritten(const std::string& path) override;
     void ReportOpenFailed(const std::string& path) override;
 
 private:

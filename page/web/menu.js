@@ -10,16 +10,19 @@
   var TYPE_AHEAD_MS = 500;
 
   // A snippet says which elements it serves (empty: the whole document) and
-  // moves its style sheet and menu into a shadow root of their own, where
-  // the host page's rules cannot reach them and from where they cannot
-  // restyle the host page.
+  // moves its style sheet (a style element, or a link to its own file) and
+  // menu into a shadow root of their own, where the host page's rules cannot
+  // reach them and from where they cannot restyle the host page. Styles go
+  // through the CSSOM only, which a strict Content-Security-Policy allows.
   var targetSelector = menu.getAttribute("data-target") || "";
   if (menu.hasAttribute("data-target")) {
     var style = menu.previousElementSibling;
     var host = document.createElement("div");
-    host.style.cssText = "all: initial !important; display: contents !important;";
+    host.style.setProperty("all", "initial", "important");
+    host.style.setProperty("display", "contents", "important");
     var shadow = host.attachShadow({ mode: "open" });
-    if (style && style.localName === "style") shadow.appendChild(style);
+    if (style && (style.localName === "style" || (style.localName === "link" && style.rel === "stylesheet")))
+      shadow.appendChild(style);
     shadow.appendChild(menu);
     (document.body || document.documentElement).appendChild(host);
   }
@@ -33,12 +36,19 @@
   }
   var root = menu.getRootNode();  // the document, or the snippet's shadow root
 
+  // Where the browser has a top layer for popovers, the open menu goes there:
+  // no z-index, overflow or transform of the host page can cover, clip or
+  // shift it. The popover is manual: closing stays the script's own.
+  var topLayer = typeof menu.showPopover === "function";
+  if (topLayer) menu.popover = "manual";
+
   var returnFocus = null;
   var lastPointer = { x: 0, y: 0 };
   var keyboardOpenedAt = -Infinity;
   var pressOpenedAt = -Infinity;
   var press = null;
   var swallowClick = false;
+  var rightPress = null;  // where the last press was, and whether on selected text
   var typed = "";
   var typedAt = -Infinity;
   var labels = null;
@@ -55,6 +65,43 @@
     if (!targetSelector) return document.documentElement;
     var el = node && node.nodeType === 1 ? node : node && node.parentElement;
     return el ? el.closest(targetSelector) : null;
+  }
+
+  // The text field, editable element or link that holds `node`, or null:
+  // there the reader needs the browser's own menu (Paste, Open in new tab).
+  var NOT_TEXT_INPUT = /^(?:button|checkbox|color|file|hidden|image|radio|range|reset|submit)$/;
+  function browserMenuHolder(node) {
+    var el = node && node.nodeType === 1 ? node : node && node.parentElement;
+    for (; el; el = el.parentElement || (el.getRootNode().host || null)) {
+      if (el.isContentEditable || el.localName === "textarea" ||
+          (el.localName === "input" && !NOT_TEXT_INPUT.test(el.type)) ||
+          (el.localName === "a" && el.hasAttribute("href"))) return el;
+    }
+    return null;
+  }
+
+  // The element the menu opens for at `node` (`inner`: the same place
+  // inside the shadow roots of the host page), or null: outside its targets,
+  // and in a field or link, unless the target names that very element (or
+  // one inside it) on purpose.
+  function menuHolderAt(node, inner) {
+    var holder = targetOf(node);
+    var reserved = holder && browserMenuHolder(inner || node);
+    return reserved && !reserved.contains(holder) ? null : holder;
+  }
+
+  // Whether (x, y) lies on selected text: the reader wants Copy there.
+  function isOnSelection(x, y) {
+    var selection = window.getSelection();
+    if (!selection || selection.isCollapsed) return false;
+    for (var i = 0; i < selection.rangeCount; i++) {
+      var rects = selection.getRangeAt(i).getClientRects();
+      for (var j = 0; j < rects.length; j++) {
+        var r = rects[j];
+        if (x >= r.left && x <= r.right && y >= r.top && y <= r.bottom) return true;
+      }
+    }
+    return false;
   }
 
   // The focus ring shows while the keyboard leads; the pointer hides it.
@@ -98,28 +145,47 @@
     return Math.max(low, Math.min(preferred, high - size));
   }
 
+  // Shows the menu: in the top layer where there is one, else where it is.
+  function showMenu() {
+    menu.hidden = false;
+    if (!topLayer || menu.matches(":popover-open")) return;
+    try {
+      menu.showPopover();
+    } catch (error) {
+      topLayer = false;  // a document that refuses popovers: the fixed box it is
+    }
+  }
+
+  function hideMenu() {
+    if (topLayer && menu.matches(":popover-open")) menu.hidePopover();
+    menu.hidden = true;
+  }
+
   // Shows the menu beside (x, y): after it in the reading direction and
   // below it. The menu is never larger than the visible area; it scrolls.
+  // Placed at 0, 0 first, its box tells where that is: not the corner of
+  // the viewport when a transform, filter or will-change of an ancestor
+  // makes that ancestor its containing block.
   function openAt(x, y) {
     if (!isOpen()) returnFocus = document.activeElement;
     var area = visibleArea();
     limitTo(area);
     menu.style.left = "0px";
     menu.style.top = "0px";
-    menu.hidden = false;
+    showMenu();
     menu.removeAttribute("aria-hidden");
     menu.scrollTop = 0;
     var box = menu.getBoundingClientRect();
     var rtl = getComputedStyle(menu).direction === "rtl";
     var after = rtl ? x - OFFSET_X - box.width : x + OFFSET_X;
     var before = rtl ? x + OFFSET_X : x - OFFSET_X - box.width;
-    menu.style.left = fit(after, before, box.width, area.left, area.left + area.width) + "px";
-    menu.style.top = fit(y, y - box.height, box.height, area.top, area.top + area.height) + "px";
+    menu.style.left = fit(after, before, box.width, area.left, area.left + area.width) - box.left + "px";
+    menu.style.top = fit(y, y - box.height, box.height, area.top, area.top + area.height) - box.top + "px";
   }
 
   function close(restoreFocus) {
     if (!isOpen()) return;
-    menu.hidden = true;
+    hideMenu();
     menu.setAttribute("aria-hidden", "true");
     usingKeys(false);
     var target = returnFocus;
@@ -168,6 +234,13 @@
     }
   }
 
+  // The focused element, inside the shadow roots of the host page too.
+  function deepActiveElement() {
+    var el = document.activeElement;
+    while (el && el.shadowRoot && el.shadowRoot.activeElement) el = el.shadowRoot.activeElement;
+    return el;
+  }
+
   function keyboardAnchor() {
     var el = document.activeElement;
     if (el && el !== document.body && el !== document.documentElement) {
@@ -185,7 +258,9 @@
       e.preventDefault();
       return;
     }
-    if (!targetOf(e.target)) return;
+    var onSelection = rightPress && rightPress.x === e.clientX && rightPress.y === e.clientY
+      ? rightPress.onSelection : isOnSelection(e.clientX, e.clientY);
+    if (onSelection || !menuHolderAt(e.target, e.composedPath()[0])) return;
     e.preventDefault();
     if (press || now - pressOpenedAt < 1000) return;  // a long press opens it, or has opened it
     openAt(e.clientX, e.clientY);
@@ -195,7 +270,7 @@
 
   document.addEventListener("keydown", function (e) {
     if (e.key === "ContextMenu" || (e.key === "F10" && e.shiftKey)) {
-      if (!isOpen() && !targetOf(document.activeElement)) return;
+      if (!isOpen() && !menuHolderAt(document.activeElement, deepActiveElement())) return;
       e.preventDefault();
       keyboardOpenedAt = performance.now();
       if (!isOpen()) {
@@ -237,8 +312,8 @@
 
   function startPress(e) {
     cancelPress();
-    var holder = targetOf(e.target);
-    if (!holder) return;
+    var holder = menuHolderAt(e.target, e.composedPath()[0]);
+    if (!holder || rightPress.onSelection) return;
     var current = { id: e.pointerId, x: e.clientX, y: e.clientY, holder: holder,
       callout: holder.style.webkitTouchCallout || "", fired: false };
     holder.style.webkitTouchCallout = "none";  // no link preview while the finger is down
@@ -265,6 +340,9 @@
 
   document.addEventListener("pointerdown", function (e) {
     lastPointer = { x: e.clientX, y: e.clientY };
+    // Before the press's own default, which on some systems selects the word
+    // under the pointer: only a selection that was there already counts.
+    rightPress = { x: e.clientX, y: e.clientY, onSelection: isOnSelection(e.clientX, e.clientY) };
     keyboardOpenedAt = -Infinity;  // the context menu event that follows comes from the pointer
     var inside = isInside(e);
     if (isOpen() && !inside) close(true);

@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <sstream>
-#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "page/content_security_policy.h"
 #include "tests/core/expected_pages.h"
 #include "tests/core/system_text.h"
 #include "tests/core/temp_dir.h"
@@ -684,6 +685,59 @@ TEST_F(PageCommandTest, UnwritableStandardOutputExitsWithOne) {
         EXPECT_EQ(err.str().rfind("menulark-page: cannot write to standard output", 0), 0u) << err.str();
         EXPECT_EQ(std::filesystem::exists(dir / "page.htm"), c.writesPage);
     }
+}
+
+// ---- strict Content-Security-Policy ----
+
+// `bytes` as a browser reads them: CR LF line ends as single line feeds.
+std::string AsBrowserReads(std::string bytes) {
+    for (size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at))
+        bytes.erase(at, 1);
+    return bytes;
+}
+
+TEST_F(PageCommandTest, AssetsGoIntoTheirFolderFirstAndCspNamesTheInlineCode) {
+    const std::string web = dir / "web";
+    std::filesystem::create_directory(web);
+    const std::string snippet = dir / "snippet.htm";
+    CommandRun run = RunCommand({"--modern", "--snippet", "--assets", web, "-o", snippet}, kTwoItems);
+    ASSERT_EQ(run.status, 0) << run.err;
+    MenuItemList items = *ParseMenuItems(kTwoItems).value;
+    ModernPageOptions options;
+    options.snippet = true;
+    options.assetsUrl = web;
+    const std::vector<SnippetFile> files = SnippetFiles(items, PageMode::Simple, {}, options);
+    ASSERT_EQ(files.size(), 2u);
+    EXPECT_EQ(run.out, "Wrote " + web + "/" + files[0].name + "\nWrote " + web + "/" + files[1].name +
+                           "\nWrote " + snippet + " (2 entries)\n");
+    for (const SnippetFile& file : files)
+        EXPECT_EQ(ReadBytes(web + "/" + file.name), expected::OnDisk(file.text));
+    EXPECT_EQ(ReadBytes(snippet), expected::OnDisk(BuildModernPage(items, PageMode::Simple, {}, options)));
+
+    // A folder that is not there: neither the files nor a snippet that
+    // would refer to them.
+    CommandRun missing =
+        RunCommand({"--modern", "--snippet", "--assets", dir / "none", "-o", dir / "s2.htm"}, kTwoItems);
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find(dir / ("none/" + files[0].name)), std::string::npos) << missing.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "s2.htm"));
+
+    // --csp: the hashes of the inline code as the browser reads the file;
+    // the script's is the same for every menu.
+    std::vector<std::string> policies;
+    for (const std::vector<std::string>& look : {std::vector<std::string>{"--snippet"}, {"--styled"}}) {
+        std::vector<std::string> args = {"--modern", "--csp", "-o", dir / "inline.htm"};
+        args.insert(args.end(), look.begin(), look.end());
+        CommandRun hashed = RunCommand(args, kTwoItems);
+        ASSERT_EQ(hashed.status, 0) << hashed.err;
+        const std::string policy = InlineCodePolicy(AsBrowserReads(ReadBytes(dir / "inline.htm")));
+        EXPECT_EQ(hashed.out, "Wrote " + (dir / "inline.htm") +
+                                  " (2 entries)\nContent-Security-Policy: " + policy + "\n");
+        policies.push_back(policy);
+    }
+    const size_t scriptEnd = policies[0].find(';');
+    EXPECT_EQ(policies[0].substr(0, scriptEnd), policies[1].substr(0, scriptEnd));
+    EXPECT_NE(policies[0], policies[1]);
 }
 
 }  // namespace

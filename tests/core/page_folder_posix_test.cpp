@@ -55,8 +55,10 @@ TEST(PageFolderPosixTest, ReadOnlyProgramFolderMovesPagesToNewPrivateUserFolder)
     ASSERT_EQ(mkdir((dir / "own").c_str(), 0777), 0);
     ASSERT_EQ(chmod((dir / "own").c_str(), 0777), 0);
 
-    // Writable: as ever, and no data folder is made.
+    // Writable, or missing (the write then reports that): as ever, and no
+    // data folder is made.
     EXPECT_EQ(ResolveAsOrdinaryUser(dir / "own/", dir / "data"), dir / "own/");
+    EXPECT_EQ(ResolveAsOrdinaryUser(dir / "gone/", dir / "data"), dir / "gone/");
     EXPECT_FALSE(std::filesystem::exists(dir / "data"));
 
     // Read-only: the data folder, its missing parents made for the user alone.

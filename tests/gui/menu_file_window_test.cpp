@@ -1,6 +1,7 @@
 // Menu files, editing and moving entries, and saving the page elsewhere,
 // through the real window: keys pressed, boxes typed into, buttons clicked;
 // file dialogs and questions answered through wxTEST_DIALOG.
+#include <wx/dirdlg.h>
 #include <wx/dnd.h>
 #include <wx/filedlg.h>
 #include <wx/msgdlg.h>
@@ -8,6 +9,7 @@
 #include <wx/testing.h>
 #include <wx/uiaction.h>
 
+#include <algorithm>
 #include <optional>
 #include <regex>
 #include <sstream>
@@ -33,6 +35,23 @@ protected:
 };
 #undef wxTEST_DIALOG_HOOK_CLASS
 #define wxTEST_DIALOG_HOOK_CLASS FailingModalHook
+
+// A folder dialog answered as wxWidgets answers file dialogs in tests. GTK's
+// SetPath only moves its chooser, which is never shown here; the base class
+// keeps the path that GetPath gives, as an accepted choice does.
+template <>
+class wxExpectModal<wxDirDialog> : public wxExpectModalBase<wxDirDialog> {
+public:
+    explicit wxExpectModal(const wxString& path) : m_path(path) {}
+
+protected:
+    int OnInvoked(wxDirDialog* dialog) const override {
+        dialog->wxDirDialogBase::SetPath(m_path);
+        return wxID_OK;
+    }
+
+    wxString m_path;
+};
 
 namespace menulark::testing {
 namespace {
@@ -230,6 +249,30 @@ TEST_F(MenuFileWindowTest, SavedMenuReopensAndGivesTheCommandTheWindowsPage) {
     Click(IDC_OK);
     EXPECT_FALSE(m_dialog->IsShown());
     EXPECT_EQ(m_dialog->GetReturnCode(), kResultOk);
+}
+
+TEST_F(MenuFileWindowTest, SavePageCodeFilesWritesTheCodeAndItsTwoFilesIntoTheChosenFolder) {
+    AddItem("Home", "http://example.com/", "Start");
+    AddItem("News", "news.htm", "What is new");
+    std::filesystem::create_directory(m_dir / "site");
+    const std::string folder = PathOf("site");
+    wxTEST_DIALOG(ChooseFromWindowMenu(kSavePageCodeFilesCommand), wxExpectModal<wxDirDialog>(folder));
+
+    ModernPageOptions options;
+    options.snippet = true;
+    options.assetsUrl = ".";
+    const StyleSettings style = m_dialog->ReadStyleSettings();
+    const std::string prefix = SnippetPrefix(m_dialog->Items(), PageMode::Simple, style, options);
+    std::vector<std::string> written;
+    for (const auto& file : std::filesystem::directory_iterator(m_dir / "site"))
+        written.push_back(file.path().filename().string());
+    std::sort(written.begin(), written.end());
+    EXPECT_EQ(written, (std::vector<std::string>{prefix + ".css", prefix + ".htm", prefix + ".js"}));
+    EXPECT_EQ(ReadFile(PathOf("site/" + prefix + ".htm")),
+              expected::OnDisk(BuildModernPage(m_dialog->Items(), PageMode::Simple, style, options)));
+    for (const SnippetFile& file : SnippetFiles(m_dialog->Items(), PageMode::Simple, style, options))
+        EXPECT_EQ(ReadFile(PathOf("site/" + file.name)), expected::OnDisk(file.text)) << file.name;
+    EXPECT_TRUE(m_desktop.opened.empty()) << "page code is not a page to open";
 }
 
 TEST_F(MenuFileWindowTest, DroppedAndCommandLineFilesOpenAndABadOneChangesNothing) {

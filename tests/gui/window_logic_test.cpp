@@ -12,6 +12,7 @@
 #include "app/about_command.h"
 #include "app/base_directory.h"
 #include "app/page_folder_note.h"
+#include "app/preview_pacer.h"
 #include "app/style_controls.h"
 #include "app/text_conversion.h"
 #include "app/window_commands.h"
@@ -312,6 +313,45 @@ TEST(PageFolderNoteTest, SaysBothFoldersOnlyWhenPagesLeaveTheProgramFolder) {
               PageTemplates::Format(IDS_PAGE_FOLDER_NOTE, {"/usr/lib/menulark/", user}));
     EXPECT_NE(PageFolderNoteText(moved).find(user), std::string::npos);
     EXPECT_EQ(PageFolderNoteText(ChoosePageFolder("/opt/m/", true, user)), "");
+}
+
+TEST(PreviewPacerTest, ShowsAfterAPauseOrTheLongestWaitAndNeverTwice) {
+    // Milliseconds from the start, the title being typed, what the tick shows ("-": nothing).
+    const struct {
+        int ms;
+        const char* typed;
+        const char* shown;
+    } steps[] = {
+        {0, "a", "a"},           // nothing shown yet: at once
+        {40, "a", "-"},          // unchanged
+        {80, "ab", "-"},         // a change waits for a pause
+        {120, "abc", "-"},
+        {200, "abc", "-"},       // 80 ms quiet
+        {240, "abc", "abc"},     // 120 ms quiet
+        {280, "d", "-"},         // steady typing ...
+        {320, "de", "-"},
+        {360, "def", "-"},
+        {440, "defg", "-"},
+        {480, "defgh", "defgh"},  // ... shows once the first change waited 200 ms
+        {520, "defgh", "-"},
+        {560, "x", "-"},
+        {600, "defgh", "-"},     // changed back to what is shown
+        {800, "defgh", "-"},
+    };
+    PreviewPacer pacer;
+    PreviewPacer::Clock::time_point start;
+    for (const auto& step : steps) {
+        PreviewContent content;
+        content.typed.title = step.typed;
+        auto shown = pacer.Tick(content, start + std::chrono::milliseconds(step.ms));
+        EXPECT_EQ(shown ? shown->typed.title : "-", step.shown) << step.ms << " ms";
+    }
+    pacer.Reset();
+    PreviewContent content;
+    content.typed.title = "defgh";
+    auto shown = pacer.Tick(content, start + std::chrono::milliseconds(840));
+    ASSERT_TRUE(shown) << "a reopened preview shows at once";
+    EXPECT_EQ(shown->typed.title, "defgh");
 }
 
 }  // namespace
