@@ -28,8 +28,7 @@ bool PageCommands::WritePage(const std::string& path) {
     CreateResult result = CreatePage(request, m_desktop);
     if (result.outcome == CreateOutcome::Opened && request.flavor == PageFlavor::Modern)
         NoteLowContrast(request.style);
-    if (result.outcome == CreateOutcome::Opened && request.flavor == PageFlavor::Classic)
-        NoteClassicFlattening(menu.entries);
+    if (result.outcome == CreateOutcome::Opened) NoteClassicFlattening(menu.entries, request.flavor);
     return result.outcome == CreateOutcome::Opened;
 }
 
@@ -92,8 +91,8 @@ void PageCommands::NoteLowContrast(const StyleSettings& style) {
 }
 
 // What the classic page leaves out, in a note that does not stop anything.
-void PageCommands::NoteClassicFlattening(const MenuItemList& entries) {
-    std::string warning = ClassicFlatteningWarning(ClassicPageLosses(entries));
+void PageCommands::NoteClassicFlattening(const MenuItemList& entries, PageFlavor flavor) {
+    std::string warning = ClassicFlatteningWarning(ClassicPageLosses(entries), flavor == PageFlavor::Modern);
     if (warning.empty()) return;
     warning[0] = 'T';
     ShowNoteWindow(&m_window, kClassicNoteName, warning + ".");

@@ -37,7 +37,7 @@ public:
 
 private:
     void NoteLowContrast(const StyleSettings& style);
-    void NoteClassicFlattening(const MenuItemList& entries);
+    void NoteClassicFlattening(const MenuItemList& entries, PageFlavor flavor);
 
     wxWindow& m_window;
     Desktop& m_desktop;

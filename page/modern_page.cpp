@@ -1,5 +1,6 @@
 #include "page/modern_page.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <string_view>
@@ -51,7 +52,8 @@ void AppendEntriesAndScript(std::string& page, const MenuItemList& items) {
 
 size_t EntryBytes(const MenuItemList& items) {
     size_t bytes = 0;
-    for (const MenuItem& item : items) bytes += 64 + item.title.size() + item.url.size() + item.explanation.size();
+    for (const MenuItem& item : items)
+        bytes += 64 + item.title.size() + item.url.size() + item.explanation.size();
     return bytes;
 }
 
@@ -109,6 +111,11 @@ std::string JoinedPath(const std::string& base, const std::string& name) {
 
 std::string BuildModernPage(const MenuItemList& items, PageMode mode, const StyleSettings& style,
                             const ModernPageOptions& options) {
+    // Separators, headings, submenus, new tabs and icons are not shown here
+    // yet: such a menu gives the page of its links in order, as the classic
+    // page does, and the command and the window say so.
+    if (std::any_of(items.begin(), items.end(), [](const MenuItem& i) { return i.IsRich(); }))
+        return BuildModernPage(FlattenForClassicPage(items), mode, style, options);
     std::string page;
     page.reserve(8192 + EntryBytes(items));
     if (options.snippet) {
