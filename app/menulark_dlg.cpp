@@ -29,8 +29,10 @@
 #include "app/control_builder.h"
 #include "app/edit_entry_dlg.h"
 #include "app/executable_path.h"
+#include "app/key_routing.h"
 #include "app/menu_drop_target.h"
 #include "app/one_line_edit.h"
+#include "app/panel_tab_stops.h"
 #include "app/system_menu.h"
 #include "app/text_conversion.h"
 #include "app/window_commands.h"
@@ -176,6 +178,10 @@ void CMenularkDlg::OpenWindow() {
     SetIcon(m_icon);
     m_fullWindowRect = GetRect();
     SetClientSize(GetClientSize().x, GetClientSize().y - CollapseHeight(MainWindowLayout(), m_scale));
+    std::vector<wxWindow*> pickLists;
+    for (PickList list : kPickLists) pickLists.push_back(PickListControl(list));
+    m_panelTabStops = std::make_unique<PanelTabStops>(this, m_scale.Y(MainWindowLayout().panelTop), pickLists);
+    m_panelTabStops->SetOpen(false);
 
     wxListCtrl* list = List();
     list->InsertColumn(0, Text(IDS_COLUMN_TITLE), wxLIST_FORMAT_LEFT, FromDIP(100));
@@ -580,6 +586,7 @@ void CMenularkDlg::ShowStylePanel(bool shown) {
     // Only the height changes; the top-left corner stays where the author put it.
     int fullClientHeight = m_fullWindowRect.height - (GetSize().y - GetClientSize().y);
     SetClientSize(GetClientSize().x, WindowHeightFor(MainWindowLayout(), shown, fullClientHeight, m_scale));
+    m_panelTabStops->SetOpen(shown);
     Raise();
     // The colour pickers live in this panel: start the swatch's web engine
     // now, so that the first pick need not wait for it, but only once the
@@ -669,22 +676,26 @@ void CMenularkDlg::OnContextMenu(wxContextMenuEvent& event) {
 }
 
 void CMenularkDlg::OnCharHook(wxKeyEvent& event) {
-    int key = event.GetKeyCode();
-    if (key == WXK_ESCAPE) {
-        CloseWindow(kResultCancel);
-        return;
+    wxOwnerDrawnComboBox* openList = nullptr;
+    for (PickList list : kPickLists)
+        if (PickListControl(list)->IsPopupShown()) openList = PickListControl(list);
+    FocusKind focus = wxDynamicCast(wxWindow::FindFocus(), wxButton) ? FocusKind::PushButton : FocusKind::Other;
+    switch (RouteWindowKey(event.GetKeyCode(), event.GetModifiers(), focus, openList != nullptr)) {
+        case KeyAction::CloseWindow:
+            CloseWindow(kResultCancel);
+            return;
+        case KeyAction::ClosePickList:
+            openList->Dismiss();
+            return;
+        case KeyAction::WindowMenu:
+            ShowWindowMenu(wxDefaultPosition);
+            return;
+        case KeyAction::Nothing:
+            return;
+        case KeyAction::Pass:
+            event.Skip();
+            return;
     }
-    // Enter in an edit box does nothing: it must not press "Ok/Cancel" and
-    // throw away the entered items, nor start a second line.
-    if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && wxDynamicCast(wxWindow::FindFocus(), wxTextCtrl))
-        return;
-    // The keyboard's menu key and Shift+F10 open the window menu from any
-    // control, so About is reachable without a mouse.
-    if (key == WXK_WINDOWS_MENU || (key == WXK_F10 && event.GetModifiers() == wxMOD_SHIFT)) {
-        ShowWindowMenu(wxDefaultPosition);
-        return;
-    }
-    event.Skip();
 }
 
 void CMenularkDlg::OnTextChanged(wxCommandEvent& event) {

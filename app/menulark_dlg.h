@@ -33,6 +33,7 @@ namespace menulark {
 
 class CWebBrowser2;
 class ColorSwatchPreview;
+class PanelTabStops;
 
 /// How the window ends: "&Ok/Cancel" gives kResultOk; Escape and the close
 /// box give kResultCancel.
@@ -163,6 +164,7 @@ private:
     std::unique_ptr<Desktop> m_ownDesktop;
     Desktop* m_desktop = nullptr;
     std::unique_ptr<ColorSwatchPreview> m_swatch;
+    std::unique_ptr<PanelTabStops> m_panelTabStops;  // out of the Tab order while collapsed
     bool m_prepareBrowserWhenIdle = false;
     wxString m_applicationName;  // caption of the window's own questions
     MenuFileState m_file{MenuDocument{}};
