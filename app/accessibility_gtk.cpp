@@ -343,6 +343,15 @@ void EmitCurrentRow(RowsAccessible* rows, int index) {
     atk_object_notify_state_change(row, ATK_STATE_FOCUSED, TRUE);
 }
 
+// The source dies with `control` (a child's destruction, which is reported
+// to its parents too, does not count).
+void NoteDestruction(wxWindow* control, std::shared_ptr<RowSource> source) {
+    control->Bind(wxEVT_DESTROY, [control, source](wxWindowDestroyEvent& event) {
+        event.Skip();
+        if (event.GetEventObject() == control) source->alive = false;
+    });
+}
+
 // The window of a wxListCtrl drawn by wx that holds the rows and the focus.
 wxWindow* RowsWindowOf(wxListCtrl* list) {
     for (wxWindow* child : list->GetChildren())
@@ -354,7 +363,17 @@ wxWindow* RowsWindowOf(wxListCtrl* list) {
 
 void LinkLabel(wxWindow* label, wxWindow* control, const wxString& name) {
     GtkWidget* target = FocusWidgetOf(control);
-    if (GtkLabel* gtkLabel = LabelWidgetOf(label)) gtk_label_set_mnemonic_widget(gtkLabel, target);
+    if (GtkLabel* gtkLabel = LabelWidgetOf(label)) {
+        gtk_label_set_mnemonic_widget(gtkLabel, target);
+        // GTK relates a label to the object it made for the widget; the
+        // lists' own objects are related here.
+        AtkObject* labelled = gtk_widget_get_accessible(target);
+        AtkRelationSet* relations = atk_object_ref_relation_set(labelled);
+        if (!atk_relation_set_contains(relations, ATK_RELATION_LABELLED_BY))
+            atk_object_add_relationship(labelled, ATK_RELATION_LABELLED_BY,
+                                        gtk_widget_get_accessible(GTK_WIDGET(gtkLabel)));
+        g_object_unref(relations);
+    }
     SetAccessibleName(control, name);
 }
 
@@ -401,10 +420,7 @@ void ExposeListRows(wxListCtrl* list) {
     wxWindow* rowsWindow = RowsWindowOf(list);
     RowsAccessible* rows = GiveRows(rowsWindow->GetConnectWidget(), source, ATK_ROLE_LIST);
 
-    list->Bind(wxEVT_DESTROY, [source](wxWindowDestroyEvent& event) {
-        event.Skip();
-        source->alive = false;
-    });
+    NoteDestruction(list, source);
     list->Bind(wxEVT_LIST_INSERT_ITEM, [rows](wxListEvent& event) {
         event.Skip();
         EmitRowsChanged(rows, "add", static_cast<int>(event.GetIndex()));
@@ -446,10 +462,7 @@ void ExposePickListItems(wxOwnerDrawnComboBox* list) {
     source->selected = [highlighted](int row) { return highlighted() == row; };
     source->current = highlighted;
     GiveRows(list->GetConnectWidget(), source, ATK_ROLE_LIST_BOX);
-    list->Bind(wxEVT_DESTROY, [source](wxWindowDestroyEvent& event) {
-        event.Skip();
-        source->alive = false;
-    });
+    NoteDestruction(list, source);
 }
 
 }  // namespace menulark

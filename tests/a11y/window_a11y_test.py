@@ -63,7 +63,7 @@ def main_window():
     for app in pyatspi.Registry.getDesktop(0):
         if app is not None and app.name == "menulark":
             for window in app:
-                if window is not None and window.name.startswith("Menulark") and showing(window):
+                if window is not None and "Menulark" in window.name and showing(window):
                     return window
     return None
 
@@ -79,7 +79,8 @@ def shown_controls(window):
         labels = labels_of(obj)
         if obj.getRole() in LABELLED:
             check(labels, "%s '%s' names no label" % (role, obj.name))
-        lines.append("%s: %s%s" % (role, obj.name, " [%s]" % labels[0] if labels else ""))
+        line = "%s: %s%s" % (role, obj.name, " [%s]" % labels[0] if labels else "")
+        lines.append(line.replace("\n", "\\n"))
     return lines
 
 
