@@ -365,6 +365,15 @@ void LinkLabel(wxWindow* label, wxWindow* control, const wxString& name) {
     GtkWidget* target = FocusWidgetOf(control);
     if (GtkLabel* gtkLabel = LabelWidgetOf(label)) {
         gtk_label_set_mnemonic_widget(gtkLabel, target);
+        // wx gives a label's key to the outer widget of the control created
+        // after it, also later on; the list that wx draws itself takes the
+        // focus through wx instead.
+        if (dynamic_cast<wxListCtrl*>(control))
+            g_signal_connect(gtkLabel, "mnemonic-activate", G_CALLBACK(+[](GtkWidget*, gboolean, gpointer window) {
+                                 static_cast<wxWindow*>(window)->SetFocus();
+                                 return TRUE;
+                             }),
+                             control);
         // GTK relates a label to the object it made for the widget; the
         // lists' own objects are related here.
         AtkObject* labelled = gtk_widget_get_accessible(target);

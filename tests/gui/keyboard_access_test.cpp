@@ -75,6 +75,27 @@ TEST_F(KeyboardAccessTest, TabReachesEveryVisibleControlInReadingOrderAndNothing
     }
 }
 
+TEST_F(KeyboardAccessTest, AccessKeysOfTheLabelsLeadToTheirControls) {
+    struct Case {
+        char key;
+        int id;
+        bool inPanel;
+    } cases[] = {{'u', IDC_URL, false},           {'x', IDC_EXPLANATION, false}, {'n', IDC_MENU_LIST, false},
+                 {'t', IDC_TITLE, false},         {'w', IDC_WIDTH, true},        {'g', IDC_HEIGHT, true},
+                 {'k', IDC_BACKGROUND_COLOR, true}, {'e', IDC_FONT_WEIGHT, true}, {'z', IDC_FONT_SIZE, true},
+                 {'3', IDC_SCROLLBAR_3DLIGHT, true}, {'r', IDC_BORDER_COLOR, true}};
+    ClickOn(Get(IDC_TITLE));
+    for (bool expanded : {false, true}) {
+        if (expanded) Toggle(IDC_ADVANCED);
+        for (const Case& c : cases) {
+            if (c.inPanel != expanded) continue;
+            SCOPED_TRACE(::testing::Message() << "Alt+" << c.key);
+            wxUIActionSimulator().Char(c.key, wxMOD_ALT);
+            EXPECT_TRUE(SettleUntil([&] { return FocusedControl() == c.id; })) << "focus on " << FocusedControl();
+        }
+    }
+}
+
 TEST_F(KeyboardAccessTest, EscapeInAnOpenPickListClosesOnlyTheList) {
     Toggle(IDC_ADVANCED);
     Click(IDC_PICK_FONT_COLOR);
