@@ -12,7 +12,8 @@ namespace menulark {
 inline char AccessKeyOf(std::string_view text) {
     for (size_t i = 0; i + 1 < text.size(); ++i) {
         if (text[i] != '&') continue;
-        if (text[i + 1] != '&') return static_cast<char>(std::tolower(static_cast<unsigned char>(text[i + 1])));
+        if (text[i + 1] != '&')
+            return static_cast<char>(std::tolower(static_cast<unsigned char>(text[i + 1])));
         ++i;
     }
     return 0;

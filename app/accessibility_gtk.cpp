@@ -2,14 +2,13 @@
 // relation and the access key in one), names go to the controls' ATK
 // objects, and the lists that wx draws itself get ATK objects that show
 // their rows.
+#include <gtk/gtk-a11y.h>
+#include <gtk/gtk.h>
 #include <wx/checkbox.h>
 #include <wx/listctrl.h>
 #include <wx/odcombo.h>
 #include <wx/vlbox.h>
 #include <wx/window.h>
-
-#include <gtk/gtk-a11y.h>
-#include <gtk/gtk.h>
 
 #include <functional>
 #include <map>
@@ -31,7 +30,9 @@ void CollectDescendants(GtkWidget* widget, std::vector<GtkWidget*>& found) {
     // forall, not foreach: a combo box's button is an internal child.
     gtk_container_forall(
         GTK_CONTAINER(widget),
-        [](GtkWidget* child, gpointer data) { CollectDescendants(child, *static_cast<std::vector<GtkWidget*>*>(data)); },
+        [](GtkWidget* child, gpointer data) {
+            CollectDescendants(child, *static_cast<std::vector<GtkWidget*>*>(data));
+        },
         &found);
 }
 
@@ -72,10 +73,14 @@ void NameWidget(GtkWidget* widget, const wxString& name) {
 std::string MnemonicText(const wxString& text) {
     std::string in = ToCoreText(text), out;
     for (size_t i = 0; i < in.size(); ++i) {
-        if (in[i] == '_') out += "__";
-        else if (in[i] == '&' && i + 1 < in.size() && in[i + 1] == '&') out += in[++i];
-        else if (in[i] == '&') out += '_';
-        else out += in[i];
+        if (in[i] == '_')
+            out += "__";
+        else if (in[i] == '&' && i + 1 < in.size() && in[i + 1] == '&')
+            out += in[++i];
+        else if (in[i] == '&')
+            out += '_';
+        else
+            out += in[i];
     }
     return out;
 }
@@ -175,9 +180,9 @@ void RowClassInit(gpointer klass, gpointer) {
 }
 
 GType RowAccessibleType() {
-    static GType type = g_type_register_static_simple(ATK_TYPE_OBJECT, "MenularkRowAccessible",
-                                                      sizeof(RowAccessibleClass), RowClassInit,
-                                                      sizeof(RowAccessible), nullptr, GTypeFlags(0));
+    static GType type =
+        g_type_register_static_simple(ATK_TYPE_OBJECT, "MenularkRowAccessible", sizeof(RowAccessibleClass),
+                                      RowClassInit, sizeof(RowAccessible), nullptr, GTypeFlags(0));
     return type;
 }
 
@@ -254,10 +259,13 @@ std::vector<int> SelectedRows(AtkSelection* selection) {
 
 void RowsSelectionInit(gpointer iface, gpointer) {
     auto* selection = static_cast<AtkSelectionIface*>(iface);
-    selection->get_selection_count = [](AtkSelection* s) { return static_cast<gint>(SelectedRows(s).size()); };
+    selection->get_selection_count = [](AtkSelection* s) {
+        return static_cast<gint>(SelectedRows(s).size());
+    };
     selection->is_child_selected = [](AtkSelection* s, gint i) -> gboolean {
         RowsAccessible* rows = AsRows(s);
-        return SourceAlive(rows->source) && i >= 0 && i < (*rows->source)->count() && (*rows->source)->selected(i);
+        return SourceAlive(rows->source) && i >= 0 && i < (*rows->source)->count() &&
+               (*rows->source)->selected(i);
     };
     selection->ref_selection = [](AtkSelection* s, gint i) -> AtkObject* {
         std::vector<int> selected = SelectedRows(s);
@@ -332,8 +340,8 @@ RowsAccessible* GiveRows(GtkWidget* widget, std::shared_ptr<RowSource> source, A
 void EmitRowsChanged(RowsAccessible* rows, const char* detail, int index) {
     ForgetRows(rows);
     AtkObject* row = detail[0] == 'a' ? RowAt(rows, index) : nullptr;
-    g_signal_emit_by_name(rows, detail[0] == 'a' ? "children-changed::add" : "children-changed::remove", index,
-                          row);
+    g_signal_emit_by_name(rows, detail[0] == 'a' ? "children-changed::add" : "children-changed::remove",
+                          index, row);
 }
 
 void EmitCurrentRow(RowsAccessible* rows, int index) {
@@ -369,7 +377,8 @@ void LinkLabel(wxWindow* label, wxWindow* control, const wxString& name) {
         // after it, also later on; the list that wx draws itself takes the
         // focus through wx instead.
         if (dynamic_cast<wxListCtrl*>(control))
-            g_signal_connect(gtkLabel, "mnemonic-activate", G_CALLBACK(+[](GtkWidget*, gboolean, gpointer window) {
+            g_signal_connect(gtkLabel, "mnemonic-activate",
+                             G_CALLBACK(+[](GtkWidget*, gboolean, gpointer window) {
                                  static_cast<wxWindow*>(window)->SetFocus();
                                  return TRUE;
                              }),
@@ -462,16 +471,23 @@ void ExposePickListItems(wxOwnerDrawnComboBox* list) {
     // While the list is open the keys move its highlight; closed, the
     // chosen entry is the current one.
     auto highlighted = [list] {
-        auto* rows = list->IsPopupShown() ? dynamic_cast<wxVListBox*>(list->GetPopupControl()->GetControl())
-                                          : nullptr;
+        auto* rows =
+            list->IsPopupShown() ? dynamic_cast<wxVListBox*>(list->GetPopupControl()->GetControl()) : nullptr;
         return rows ? rows->GetSelection() : list->GetSelection();
     };
     source->count = [list] { return static_cast<int>(list->GetCount()); };
     source->text = [list](int row) { return list->GetString(static_cast<unsigned>(row)); };
     source->selected = [highlighted](int row) { return highlighted() == row; };
     source->current = highlighted;
-    GiveRows(list->GetConnectWidget(), source, ATK_ROLE_LIST_BOX);
+    RowsAccessible* rows = GiveRows(list->GetConnectWidget(), source, ATK_ROLE_LIST_BOX);
     NoteDestruction(list, source);
+    // The entry the keys or the opening land on is announced.
+    auto announce = [rows, highlighted](wxEvent& event) {
+        event.Skip();
+        EmitCurrentRow(rows, highlighted());
+    };
+    list->Bind(wxEVT_COMBOBOX_DROPDOWN, announce);
+    list->Bind(wxEVT_KEY_UP, announce);
 }
 
 }  // namespace menulark

@@ -134,7 +134,8 @@ void NameControls(const std::vector<std::pair<const ControlSpec*, wxWindow*>>& c
     std::set<int> labelled;
     for (const auto& [spec, window] : created) {
         if (spec->kind == ControlKind::ListView) ExposeListRows(static_cast<wxListCtrl*>(window));
-        if (spec->kind == ControlKind::PickList) ExposePickListItems(static_cast<wxOwnerDrawnComboBox*>(window));
+        if (spec->kind == ControlKind::PickList)
+            ExposePickListItems(static_cast<wxOwnerDrawnComboBox*>(window));
         if (spec->kind == ControlKind::CheckBoxTextLeft) LinkOwnText(static_cast<wxCheckBox*>(window));
     }
     for (const auto& [spec, window] : created) {

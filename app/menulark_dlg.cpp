@@ -180,7 +180,8 @@ void CMenularkDlg::OpenWindow() {
     SetClientSize(GetClientSize().x, GetClientSize().y - CollapseHeight(MainWindowLayout(), m_scale));
     std::vector<wxWindow*> pickLists;
     for (PickList list : kPickLists) pickLists.push_back(PickListControl(list));
-    m_panelTabStops = std::make_unique<PanelTabStops>(this, m_scale.Y(MainWindowLayout().panelTop), pickLists);
+    m_panelTabStops =
+        std::make_unique<PanelTabStops>(this, m_scale.Y(MainWindowLayout().panelTop), pickLists);
     m_panelTabStops->SetOpen(false);
 
     wxListCtrl* list = List();
@@ -679,7 +680,8 @@ void CMenularkDlg::OnCharHook(wxKeyEvent& event) {
     wxOwnerDrawnComboBox* openList = nullptr;
     for (PickList list : kPickLists)
         if (PickListControl(list)->IsPopupShown()) openList = PickListControl(list);
-    FocusKind focus = wxDynamicCast(wxWindow::FindFocus(), wxButton) ? FocusKind::PushButton : FocusKind::Other;
+    FocusKind focus =
+        wxDynamicCast(wxWindow::FindFocus(), wxButton) ? FocusKind::PushButton : FocusKind::Other;
     switch (RouteWindowKey(event.GetKeyCode(), event.GetModifiers(), focus, openList != nullptr)) {
         case KeyAction::CloseWindow:
             CloseWindow(kResultCancel);

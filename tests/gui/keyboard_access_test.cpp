@@ -80,10 +80,17 @@ TEST_F(KeyboardAccessTest, AccessKeysOfTheLabelsLeadToTheirControls) {
         char key;
         int id;
         bool inPanel;
-    } cases[] = {{'u', IDC_URL, false},           {'x', IDC_EXPLANATION, false}, {'n', IDC_MENU_LIST, false},
-                 {'t', IDC_TITLE, false},         {'w', IDC_WIDTH, true},        {'g', IDC_HEIGHT, true},
-                 {'k', IDC_BACKGROUND_COLOR, true}, {'e', IDC_FONT_WEIGHT, true}, {'z', IDC_FONT_SIZE, true},
-                 {'3', IDC_SCROLLBAR_3DLIGHT, true}, {'r', IDC_BORDER_COLOR, true}};
+    } cases[] = {{'u', IDC_URL, false},
+                 {'x', IDC_EXPLANATION, false},
+                 {'n', IDC_MENU_LIST, false},
+                 {'t', IDC_TITLE, false},
+                 {'w', IDC_WIDTH, true},
+                 {'g', IDC_HEIGHT, true},
+                 {'k', IDC_BACKGROUND_COLOR, true},
+                 {'e', IDC_FONT_WEIGHT, true},
+                 {'z', IDC_FONT_SIZE, true},
+                 {'3', IDC_SCROLLBAR_3DLIGHT, true},
+                 {'r', IDC_BORDER_COLOR, true}};
     ClickOn(Get(IDC_TITLE));
     for (bool expanded : {false, true}) {
         if (expanded) Toggle(IDC_ADVANCED);
@@ -91,7 +98,8 @@ TEST_F(KeyboardAccessTest, AccessKeysOfTheLabelsLeadToTheirControls) {
             if (c.inPanel != expanded) continue;
             SCOPED_TRACE(::testing::Message() << "Alt+" << c.key);
             wxUIActionSimulator().Char(c.key, wxMOD_ALT);
-            EXPECT_TRUE(SettleUntil([&] { return FocusedControl() == c.id; })) << "focus on " << FocusedControl();
+            EXPECT_TRUE(SettleUntil([&] { return FocusedControl() == c.id; }))
+                << "focus on " << FocusedControl();
         }
     }
 }
@@ -105,14 +113,14 @@ TEST_F(KeyboardAccessTest, EscapeInAnOpenPickListClosesOnlyTheList) {
     // Were the window closing, its question would come up with the list left
     // open behind it; Cancel keeps the window, and the list shows the fault.
     wxTEST_DIALOG(keyboard.Char(WXK_ESCAPE); SettleUntil([&] { return !colors->IsPopupShown(); }),
-                  wxExpectModal<wxMessageDialog>(wxID_CANCEL).Optional());
+                                             wxExpectModal<wxMessageDialog>(wxID_CANCEL).Optional());
     EXPECT_FALSE(colors->IsPopupShown());
     EXPECT_TRUE(m_dialog->IsShown());
     EXPECT_EQ(Get<wxTextCtrl>(IDC_FONT_COLOR)->GetValue(), StyleSettings().fontColor);  // nothing picked
     // With the list closed, Escape closes the window as before (the open
     // panel counts as a change, so it asks first).
-    wxTEST_DIALOG(keyboard.Char(WXK_ESCAPE); SettleUntil([&] { return !m_dialog->IsShown(); }),
-                  wxExpectModal<wxMessageDialog>(wxID_NO));
+    wxTEST_DIALOG(keyboard.Char(WXK_ESCAPE);
+                  SettleUntil([&] { return !m_dialog->IsShown(); }), wxExpectModal<wxMessageDialog>(wxID_NO));
     EXPECT_FALSE(m_dialog->IsShown());
     EXPECT_EQ(m_dialog->GetReturnCode(), kResultCancel);
 }
@@ -135,15 +143,16 @@ TEST_F(KeyboardAccessTest, EnterKeepsTheWindowOnEveryControlButAPushButton) {
     }
     // On a push button Enter presses it.
     TabTo(IDC_OK);
-    wxTEST_DIALOG(wxUIActionSimulator().Char(WXK_RETURN); SettleUntil([&] { return !m_dialog->IsShown(); }),
-                  wxExpectModal<wxMessageDialog>(wxID_NO));
+    wxTEST_DIALOG(wxUIActionSimulator().Char(WXK_RETURN);
+                  SettleUntil([&] { return !m_dialog->IsShown(); }), wxExpectModal<wxMessageDialog>(wxID_NO));
     EXPECT_FALSE(m_dialog->IsShown());
     EXPECT_EQ(m_dialog->GetReturnCode(), kResultOk);
 }
 
 TEST_F(KeyboardAccessTest, MenuKeyInATextBoxOpensTheWindowMenu) {
     ClickOn(Get(IDC_TITLE));
-    wxTEST_DIALOG(ChooseFromWindowMenu(kAboutCommand, WXK_MENU, wxMOD_NONE), wxExpectModal<CAboutBox>(IDC_OK));
+    wxTEST_DIALOG(ChooseFromWindowMenu(kAboutCommand, WXK_MENU, wxMOD_NONE),
+                  wxExpectModal<CAboutBox>(IDC_OK));
     EXPECT_TRUE(m_dialog->IsShown());
 }
 

@@ -93,7 +93,9 @@ TEST_F(MainWindowTest, TabOrderFollowsTheLayoutTable) {
         if (m_dialog->Control(child->GetId()) == child) actual.push_back(child->GetId());
     EXPECT_EQ(actual, expected);
     // Read as laid out: "For modern browsers" stands above "Create/Finish".
-    auto position = [&](int id) { return std::find(expected.begin(), expected.end(), id) - expected.begin(); };
+    auto position = [&](int id) {
+        return std::find(expected.begin(), expected.end(), id) - expected.begin();
+    };
     EXPECT_EQ(position(IDC_MODERN) + 1, position(IDC_CREATE));
 }
 

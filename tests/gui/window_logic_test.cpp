@@ -297,18 +297,25 @@ TEST(DialogLayoutTest, MainWindowHoldsEveryControlOnceInsideTheWindow) {
     // The controls in creation order, which is the tab order: the layout read
     // left column first, then the right one; in the style panel group by group,
     // each picker just after its box.
+    // clang-format off
     const int tabOrder[] = {
-        IDC_TITLE, IDC_URL, IDC_EXPLANATION, IDC_MENU_LIST, IDC_OK, IDC_ADD_MENU, IDC_DELETE, IDC_HELP_BUTTON,
-        IDC_MODERN, IDC_CREATE, IDC_ADVANCED, IDC_WIDTH, IDC_HEIGHT, IDC_BACKGROUND_COLOR, IDC_PICK_BACKGROUND,
-        IDC_ITEM_HIGHLIGHT, IDC_PICK_ITEM_HIGHLIGHT, IDC_FONT_WEIGHT, IDC_FONT_SIZE, IDC_PICK_FONT_SIZE,
-        IDC_FONT_FAMILY, IDC_PICK_FONT_FAMILY, IDC_FONT_COLOR, IDC_PICK_FONT_COLOR, IDC_BORDER_SIZE,
-        IDC_PICK_BORDER_SIZE, IDC_BORDER_STYLE, IDC_PICK_BORDER_STYLE, IDC_BORDER_COLOR, IDC_PICK_BORDER_COLOR,
+        IDC_TITLE, IDC_URL, IDC_EXPLANATION, IDC_MENU_LIST,
+        IDC_OK, IDC_ADD_MENU, IDC_DELETE, IDC_HELP_BUTTON, IDC_MODERN, IDC_CREATE, IDC_ADVANCED,
+        IDC_WIDTH, IDC_HEIGHT, IDC_BACKGROUND_COLOR, IDC_PICK_BACKGROUND, IDC_ITEM_HIGHLIGHT,
+        IDC_PICK_ITEM_HIGHLIGHT,
+        IDC_FONT_WEIGHT, IDC_FONT_SIZE, IDC_PICK_FONT_SIZE, IDC_FONT_FAMILY, IDC_PICK_FONT_FAMILY,
+        IDC_FONT_COLOR, IDC_PICK_FONT_COLOR,
+        IDC_BORDER_SIZE, IDC_PICK_BORDER_SIZE, IDC_BORDER_STYLE, IDC_PICK_BORDER_STYLE, IDC_BORDER_COLOR,
+        IDC_PICK_BORDER_COLOR,
         IDC_SCROLLBAR, IDC_SCROLLBAR_ARROW, IDC_PICK_SCROLLBAR_ARROW, IDC_SCROLLBAR_HIGHLIGHT,
         IDC_PICK_SCROLLBAR_HIGHLIGHT, IDC_SCROLLBAR_3DLIGHT, IDC_PICK_SCROLLBAR_3DLIGHT, IDC_SCROLLBAR_SHADOW,
-        IDC_PICK_SCROLLBAR_SHADOW, IDC_COLOR_LIST, IDC_BORDER_STYLE_LIST, IDC_SIZE_LIST, IDC_FONT_LIST};
+        IDC_PICK_SCROLLBAR_SHADOW,
+        IDC_COLOR_LIST, IDC_BORDER_STYLE_LIST, IDC_SIZE_LIST, IDC_FONT_LIST};
+    // clang-format on
     std::vector<int> stops;
     for (const ControlSpec& c : layout)
-        if (c.kind != ControlKind::Label && c.kind != ControlKind::SunkenTitle && c.kind != ControlKind::BrowserPane)
+        if (c.kind != ControlKind::Label && c.kind != ControlKind::SunkenTitle &&
+            c.kind != ControlKind::BrowserPane)
             stops.push_back(c.id);
     EXPECT_EQ(stops, std::vector<int>(std::begin(tabOrder), std::end(tabOrder)));
     const ControlSpec* modern = layout.Find(IDC_MODERN);
