@@ -111,6 +111,7 @@ struct RowAccessible {
     AtkObject parent;
     std::shared_ptr<RowSource>* source;
     int index;
+    AtkObject* list;  // not a reference: the list holds its rows, not the other way round
 };
 struct RowAccessibleClass {
     AtkObjectClass parent_class;
@@ -166,6 +167,10 @@ gint RowIndex(AtkObject* object) {
     return AsRow(object)->index;
 }
 
+AtkObject* RowList(AtkObject* object) {
+    return AsRow(object)->list;
+}
+
 void RowFinalize(GObject* object) {
     delete AsRow(object)->source;
     G_OBJECT_CLASS(g_type_class_peek_parent(G_OBJECT_GET_CLASS(object)))->finalize(object);
@@ -176,6 +181,7 @@ void RowClassInit(gpointer klass, gpointer) {
     atk->get_name = RowName;
     atk->ref_state_set = RowStates;
     atk->get_index_in_parent = RowIndex;
+    atk->get_parent = RowList;
     G_OBJECT_CLASS(klass)->finalize = RowFinalize;
 }
 
@@ -195,7 +201,7 @@ AtkObject* RowAt(RowsAccessible* rows, int index) {
         AsRow(row)->source = new std::shared_ptr<RowSource>(*rows->source);
         AsRow(row)->index = index;
         atk_object_set_role(row, ATK_ROLE_LIST_ITEM);
-        atk_object_set_parent(row, ATK_OBJECT(rows));
+        AsRow(row)->list = ATK_OBJECT(rows);
         cache[static_cast<size_t>(index)] = row;
     }
     return cache[static_cast<size_t>(index)];
@@ -206,6 +212,7 @@ void ForgetRows(RowsAccessible* rows) {
     for (AtkObject* row : *rows->rows)
         if (row) {
             AsRow(row)->index = G_MAXINT;  // reads as gone
+            AsRow(row)->list = nullptr;
             atk_object_notify_state_change(row, ATK_STATE_DEFUNCT, TRUE);
             g_object_unref(row);
         }
