@@ -101,7 +101,7 @@ struct RowSource {
 struct RowsAccessible {
     GtkWidgetAccessible parent;
     std::shared_ptr<RowSource>* source;
-    std::vector<AtkObject*>* rows;  // created when first asked for, by index
+    std::map<int, AtkObject*>* rows;  // created when first asked for, by index
 };
 struct RowsAccessibleClass {
     GtkWidgetAccessibleClass parent_class;
@@ -193,24 +193,22 @@ GType RowAccessibleType() {
 }
 
 AtkObject* RowAt(RowsAccessible* rows, int index) {
-    std::vector<AtkObject*>& cache = *rows->rows;
     if (index < 0 || index >= (*rows->source)->count()) return nullptr;
-    if (static_cast<int>(cache.size()) <= index) cache.resize(static_cast<size_t>(index) + 1, nullptr);
-    if (!cache[static_cast<size_t>(index)]) {
-        AtkObject* row = ATK_OBJECT(g_object_new(RowAccessibleType(), nullptr));
+    AtkObject*& row = (*rows->rows)[index];
+    if (!row) {
+        row = ATK_OBJECT(g_object_new(RowAccessibleType(), nullptr));
         AsRow(row)->source = new std::shared_ptr<RowSource>(*rows->source);
         AsRow(row)->index = index;
-        atk_object_set_role(row, ATK_ROLE_LIST_ITEM);
         AsRow(row)->list = ATK_OBJECT(rows);
-        cache[static_cast<size_t>(index)] = row;
+        atk_object_set_role(row, ATK_ROLE_LIST_ITEM);
     }
-    return cache[static_cast<size_t>(index)];
+    return row;
 }
 
 // After rows came or went: the cached objects no longer match their rows.
 void ForgetRows(RowsAccessible* rows) {
-    for (AtkObject* row : *rows->rows)
-        if (row) {
+    for (auto& entry : *rows->rows)
+        if (AtkObject* row = entry.second) {
             AsRow(row)->index = G_MAXINT;  // reads as gone
             AsRow(row)->list = nullptr;
             atk_object_notify_state_change(row, ATK_STATE_DEFUNCT, TRUE);
@@ -251,7 +249,7 @@ void RowsFinalize(GObject* object) {
 void RowsInstanceInit(GTypeInstance* instance, gpointer) {
     RowsAccessible* rows = reinterpret_cast<RowsAccessible*>(instance);
     rows->source = new std::shared_ptr<RowSource>();
-    rows->rows = new std::vector<AtkObject*>();
+    rows->rows = new std::map<int, AtkObject*>();
 }
 
 std::vector<int> SelectedRows(AtkSelection* selection) {
