@@ -681,7 +681,7 @@ void CMenularkDlg::OnCharHook(wxKeyEvent& event) {
     for (PickList list : kPickLists)
         if (PickListControl(list)->IsPopupShown()) openList = PickListControl(list);
     FocusKind focus =
-        wxDynamicCast(wxWindow::FindFocus(), wxButton) ? FocusKind::PushButton : FocusKind::Other;
+        dynamic_cast<wxButton*>(wxWindow::FindFocus()) ? FocusKind::PushButton : FocusKind::Other;
     switch (RouteWindowKey(event.GetKeyCode(), event.GetModifiers(), focus, openList != nullptr)) {
         case KeyAction::CloseWindow:
             CloseWindow(kResultCancel);
