@@ -10,9 +10,12 @@
 #include <wx/textctrl.h>
 
 #include <algorithm>
+#include <set>
 #include <utility>
 #include <vector>
 
+#include "app/access_keys.h"
+#include "app/accessibility.h"
 #include "app/gtk_tuning.h"
 #include "app/text_conversion.h"
 #include "style/web_browser.h"
@@ -124,6 +127,29 @@ void WidenToFitText(const std::vector<std::pair<const ControlSpec*, wxWindow*>>&
     }
 }
 
+// Names every control for screen readers: a labelled one after its label
+// (which also leads its access key there), the others by their own names.
+void NameControls(const std::vector<std::pair<const ControlSpec*, wxWindow*>>& created,
+                  const DialogLayout& layout, const std::map<int, wxWindow*>& controls) {
+    std::set<int> labelled;
+    for (const auto& [spec, window] : created) {
+        if (spec->kind == ControlKind::ListView) ExposeListRows(static_cast<wxListCtrl*>(window));
+        if (spec->kind == ControlKind::PickList)
+            ExposePickListItems(static_cast<wxOwnerDrawnComboBox*>(window));
+        if (spec->kind == ControlKind::CheckBoxTextLeft) LinkOwnText(static_cast<wxCheckBox*>(window));
+    }
+    for (const auto& [spec, window] : created) {
+        if (spec->labelFor == 0) continue;
+        const ControlSpec* control = layout.Find(spec->labelFor);
+        std::string name = control->accessibleName ? control->accessibleName : SpokenLabel(spec->text);
+        LinkLabel(window, controls.at(spec->labelFor), FromCoreText(name));
+        labelled.insert(spec->labelFor);
+    }
+    for (const auto& [spec, window] : created)
+        if (spec->accessibleName && !labelled.count(spec->id))
+            SetAccessibleName(window, FromCoreText(spec->accessibleName));
+}
+
 }  // namespace
 
 std::map<int, wxWindow*> CreateControls(wxWindow* parent, const DialogLayout& layout,
@@ -138,6 +164,7 @@ std::map<int, wxWindow*> CreateControls(wxWindow* parent, const DialogLayout& la
         if (spec.id != IDC_LABEL) controls[spec.id] = control;
     }
     WidenToFitText(created, LayoutClientSize(layout, scale));
+    NameControls(created, layout, controls);
     return controls;
 }
 

@@ -22,9 +22,12 @@
 #include "app/control_builder.h"
 #include "app/entry_list_view.h"
 #include "app/executable_path.h"
+#include "app/key_routing.h"
+#include "app/menu_drop_target.h"
 #include "app/menu_file_controller.h"
 #include "app/one_line_edit.h"
 #include "app/page_commands.h"
+#include "app/panel_tab_stops.h"
 #include "app/preview_window.h"
 #include "app/style_controls.h"
 #include "app/system_menu.h"
@@ -122,6 +125,11 @@ void CMenularkDlg::OpenWindow() {
     SetIcon(m_icon);
     m_fullWindowRect = GetRect();
     SetClientSize(GetClientSize().x, GetClientSize().y - CollapseHeight(MainWindowLayout(), m_scale));
+    std::vector<wxWindow*> pickLists;
+    for (PickList list : kPickLists) pickLists.push_back(PickListControl(list));
+    m_panelTabStops =
+        std::make_unique<PanelTabStops>(this, m_scale.Y(MainWindowLayout().panelTop), pickLists);
+    m_panelTabStops->SetOpen(false);
 
     wxListCtrl* list = List();
     list->InsertColumn(0, StringText(IDS_COLUMN_TITLE), wxLIST_FORMAT_LEFT, FromDIP(100));
@@ -342,6 +350,7 @@ void CMenularkDlg::ShowStylePanel(bool shown) {
     // Only the height changes; the top-left corner stays where the author put it.
     int fullClientHeight = m_fullWindowRect.height - (GetSize().y - GetClientSize().y);
     SetClientSize(GetClientSize().x, WindowHeightFor(MainWindowLayout(), shown, fullClientHeight, m_scale));
+    m_panelTabStops->SetOpen(shown);
     Raise();
     // The colour pickers live in this panel: start the swatch's web engine
     // now, so that the first pick need not wait for it, but only once the
@@ -403,17 +412,27 @@ void CMenularkDlg::ShowAboutBox() {
 }
 
 void CMenularkDlg::OnCharHook(wxKeyEvent& event) {
-    int key = event.GetKeyCode();
-    if (key == WXK_ESCAPE) {
-        CloseWindow(kResultCancel);
-        return;
+    wxOwnerDrawnComboBox* openList = nullptr;
+    for (PickList list : kPickLists)
+        if (PickListControl(list)->IsPopupShown()) openList = PickListControl(list);
+    FocusKind focus =
+        dynamic_cast<wxButton*>(wxWindow::FindFocus()) ? FocusKind::PushButton : FocusKind::Other;
+    switch (RouteWindowKey(event.GetKeyCode(), event.GetModifiers(), focus, openList != nullptr)) {
+        case KeyAction::CloseWindow:
+            CloseWindow(kResultCancel);
+            return;
+        case KeyAction::ClosePickList:
+            openList->Dismiss();
+            return;
+        case KeyAction::WindowMenu:
+            m_windowMenu->Show(wxDefaultPosition);
+            return;
+        case KeyAction::Nothing:
+            return;
+        case KeyAction::Pass:
+            event.Skip();
+            return;
     }
-    // Enter in an edit box does nothing: it must not press "Ok/Cancel" and
-    // throw away the entered items, nor start a second line.
-    if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && wxDynamicCast(wxWindow::FindFocus(), wxTextCtrl))
-        return;
-    if (m_windowMenu->OnKey(event)) return;
-    event.Skip();
 }
 
 void CMenularkDlg::OnTextChanged(wxCommandEvent& event) {

@@ -34,6 +34,7 @@ class ColorSwatchPreview;
 class EntryListView;
 class MenuFileController;
 class PageCommands;
+class PanelTabStops;
 class PreviewWindow;
 class WindowMenu;
 
@@ -139,6 +140,7 @@ private:
     std::unique_ptr<Desktop> m_ownDesktop;
     Desktop* m_desktop = nullptr;
     std::unique_ptr<ColorSwatchPreview> m_swatch;
+    std::unique_ptr<PanelTabStops> m_panelTabStops;  // out of the Tab order while collapsed
     bool m_prepareBrowserWhenIdle = false;
     // Kept from the open file for the page and the next save; the window has
     // no controls for them.

@@ -56,11 +56,4 @@ inline constexpr WindowMenuEntry kWindowMenu[] = {
     {kAboutCommand, IDS_ABOUTBOX},
 };
 
-/// The keys that open the window menu from any control, so that every
-/// command is reachable without a mouse: the keyboard's menu key (with any
-/// modifiers) and Shift+F10.
-inline constexpr bool OpensWindowMenu(int key, int modifiers) {
-    return key == WXK_WINDOWS_MENU || (key == WXK_F10 && modifiers == wxMOD_SHIFT);
-}
-
 }  // namespace menulark

@@ -44,12 +44,6 @@ void WindowMenu::Show(const wxPoint& position) {
     m_window.PopupMenu(&menu, position);
 }
 
-bool WindowMenu::OnKey(const wxKeyEvent& event) {
-    if (!OpensWindowMenu(event.GetKeyCode(), event.GetModifiers())) return false;
-    Show(wxDefaultPosition);
-    return true;
-}
-
 void WindowMenu::OnContextMenu(wxContextMenuEvent& event) {
     // Edit boxes keep their own cut/copy/paste menu.
     if (wxDynamicCast(event.GetEventObject(), wxTextCtrl)) {

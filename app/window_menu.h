@@ -12,7 +12,6 @@
 #include "app/window_commands.h"
 
 class wxContextMenuEvent;
-class wxKeyEvent;
 class wxPoint;
 class wxWindow;
 
@@ -34,10 +33,6 @@ public:
     /// Shows the menu at `position` in the window's client coordinates
     /// (wxDefaultPosition: at the pointer, or the keyboard's place).
     void Show(const wxPoint& position);
-
-    /// For the window's key hook: shows the menu for the keys that open it
-    /// and then returns true.
-    bool OnKey(const wxKeyEvent& event);
 
 private:
     void OnContextMenu(wxContextMenuEvent& event);

@@ -1,6 +1,7 @@
 #pragma once
 // Window layouts as data: each control with its ID, kind, text and rectangle
-// in dialog units, in creation order (which is also the tab order).
+// in dialog units, in creation order (which is also the tab order). A label
+// comes just before the control it names.
 
 #include <cstddef>
 
@@ -91,6 +92,8 @@ struct ControlSpec {
     ControlKind kind;
     const char* text;  // "\n" separates the lines of a two-line label
     int x, y, w, h;    // dialog units; a drop-down's height includes its open list
+    int labelFor = 0;                      // a label: the control it names (its access key leads there)
+    const char* accessibleName = nullptr;  // what a screen reader calls a control that has no label
 };
 
 struct DialogLayout {

@@ -44,6 +44,7 @@ bool CWebBrowser2::EnsureWebView() {
     // The view starts with the blank page loading.
     m_loading = m_blankLoading = true;
     m_webView->EnableContextMenu(false);
+    m_webView->DisableFocusFromKeyboard();  // a preview, not a place to type
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(m_webView, 1, wxEXPAND);
     SetSizer(sizer);

@@ -49,6 +49,11 @@ public:
     /// False when the web view could not be created; the pane paints colours.
     bool WebViewAvailable() const { return m_webViewAvailable; }
 
+    /// A preview: Tab passes it by.
+    bool AcceptsFocus() const override { return false; }
+    bool AcceptsFocusFromKeyboard() const override { return false; }
+    bool AcceptsFocusRecursively() const override { return false; }
+
     /// Turns the web view off for this pane, as if none were installed.
     void DisableWebView() { m_webViewAvailable = false; }
 

@@ -268,10 +268,11 @@ protected:
     }
 
     /// Chooses the window-menu command `command` as a person does from the
-    /// keyboard: Shift+F10 opens the menu, the letter underlined in the
-    /// command's text picks it. The menu runs its own event loop while open,
-    /// so the letter is sent from inside it, once the menu is on screen.
-    void ChooseFromWindowMenu(int command) {
+    /// keyboard: Shift+F10 (or `openKey`) opens the menu, the letter
+    /// underlined in the command's text picks it. The menu runs its own
+    /// event loop while open, so the letter is sent from inside it, once the
+    /// menu is on screen.
+    void ChooseFromWindowMenu(int command, int openKey = WXK_F10, int openModifiers = wxMOD_SHIFT) {
         SCOPED_TRACE(::testing::Message() << "window menu command " << command);
         wxChar letter = 0;
         for (const WindowMenuEntry& entry : kWindowMenu)
@@ -292,7 +293,7 @@ protected:
         m_dialog->Bind(wxEVT_MENU_OPEN, onOpen);
         m_dialog->Bind(wxEVT_MENU_CLOSE, onClose);
         wxUIActionSimulator keyboard;
-        keyboard.Char(WXK_F10, wxMOD_SHIFT);
+        keyboard.Char(openKey, openModifiers);
         bool done = SettleUntil([&] { return closed; });
         SettleInput();
         m_dialog->Unbind(wxEVT_MENU_OPEN, onOpen);

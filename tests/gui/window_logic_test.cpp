@@ -6,10 +6,13 @@
 #include <cctype>
 #include <iterator>
 #include <set>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/about_command.h"
+#include "app/access_keys.h"
+#include "app/key_routing.h"
 #include "app/base_directory.h"
 #include "app/page_folder_note.h"
 #include "app/preview_pacer.h"
@@ -93,20 +96,75 @@ TEST(WindowMenuTest, EveryCommandHasALetterOfItsOwn) {
         EXPECT_TRUE(letters.insert(static_cast<char>(std::tolower(static_cast<unsigned char>(text[amp + 1])))).second)
             << text;
     }
+    // In each window an access key leads to one control only: its buttons,
+    // check boxes and the labels of its boxes and lists.
+    for (const DialogLayout* layout : {&MainWindowLayout(), &AboutBoxLayout(), &EditEntryLayout()}) {
+        std::set<char> keys;
+        for (const ControlSpec& c : *layout) {
+            char key = c.text ? AccessKeyOf(c.text) : 0;
+            if (key != 0) {
+                EXPECT_TRUE(keys.insert(key).second) << layout->caption << ": " << c.text;
+            }
+        }
+    }
 }
 
-TEST(WindowMenuTest, TheMenuKeyAndShiftF10OpenIt) {
-    const struct {
+TEST(WindowMenuTest, KeysReachTheWindowOnlyWhereTheyShould) {
+    struct Case {
         int key, modifiers;
-        bool opens;
-    } cases[] = {{WXK_WINDOWS_MENU, wxMOD_NONE, true},
-                 {WXK_WINDOWS_MENU, wxMOD_SHIFT, true},
-                 {WXK_F10, wxMOD_SHIFT, true},
-                 {WXK_F10, wxMOD_NONE, false},
-                 {WXK_F10, wxMOD_SHIFT | wxMOD_CONTROL, false},
-                 {'M', wxMOD_SHIFT, false}};
-    for (const auto& c : cases)
-        EXPECT_EQ(OpensWindowMenu(c.key, c.modifiers), c.opens) << c.key << "/" << c.modifiers;
+        FocusKind focus;
+        bool pickListOpen;
+        KeyAction action;
+    } cases[] = {
+        {WXK_ESCAPE, 0, FocusKind::Other, false, KeyAction::CloseWindow},
+        {WXK_ESCAPE, 0, FocusKind::Other, true, KeyAction::ClosePickList},
+        {WXK_RETURN, 0, FocusKind::Other, false, KeyAction::Nothing},  // a box, check box or list
+        {WXK_NUMPAD_ENTER, 0, FocusKind::Other, false, KeyAction::Nothing},
+        {WXK_RETURN, 0, FocusKind::PushButton, false, KeyAction::Pass},
+        {WXK_RETURN, 0, FocusKind::Other, true, KeyAction::Pass},  // the open list's choice
+        {WXK_MENU, 0, FocusKind::Other, false, KeyAction::WindowMenu},
+        {WXK_WINDOWS_MENU, 0, FocusKind::Other, false, KeyAction::WindowMenu},
+        {WXK_WINDOWS_MENU, wxMOD_SHIFT, FocusKind::Other, false, KeyAction::WindowMenu},
+        {WXK_F10, wxMOD_SHIFT, FocusKind::Other, false, KeyAction::WindowMenu},
+        {WXK_F10, 0, FocusKind::Other, false, KeyAction::Pass},
+        {WXK_F10, wxMOD_SHIFT | wxMOD_CONTROL, FocusKind::Other, false, KeyAction::Pass},
+        {'M', wxMOD_SHIFT, FocusKind::Other, false, KeyAction::Pass},
+        {'a', 0, FocusKind::Other, false, KeyAction::Pass},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(RouteWindowKey(c.key, c.modifiers, c.focus, c.pickListOpen), c.action) << c.key;
+}
+
+TEST(DialogLayoutTest, EveryControlHasANameForScreenReaders) {
+    EXPECT_EQ(SpokenLabel("Bac&kground-\ncolor:"), "Background-color");
+    EXPECT_EQ(SpokenLabel("Advanced &setting..."), "Advanced setting...");
+    EXPECT_EQ(AccessKeyOf("Fish && &Chips"), 'c');
+    for (const DialogLayout* layout : {&MainWindowLayout(), &EditEntryLayout()}) {
+        std::set<int> labelled;
+        for (const ControlSpec& c : *layout) {
+            if (c.labelFor == 0) continue;
+            EXPECT_EQ(c.kind, ControlKind::Label);
+            // Just before its control, so that the label's key leads there on every platform.
+            ASSERT_LT(&c + 1, layout->end());
+            EXPECT_EQ((&c + 1)->id, c.labelFor) << c.text;
+            labelled.insert(c.labelFor);
+        }
+        for (const ControlSpec& c : *layout) {
+            bool ownText = c.kind == ControlKind::PushButton || c.kind == ControlKind::DefaultPushButton ||
+                           c.kind == ControlKind::CheckBox || c.kind == ControlKind::CheckBoxTextLeft;
+            bool textBoxOrList = c.kind == ControlKind::Edit || c.kind == ControlKind::LongEdit ||
+                                 c.kind == ControlKind::DropDownList || c.kind == ControlKind::ListView;
+            if (textBoxOrList) {
+                EXPECT_TRUE(labelled.count(c.id)) << c.id << " has no label";
+            }
+            if (c.kind == ControlKind::PickerButton || c.kind == ControlKind::PickList) {
+                EXPECT_TRUE(c.accessibleName && *c.accessibleName) << c.id << " has no name";
+            }
+            if (ownText) {
+                EXPECT_FALSE(SpokenLabel(c.text).empty()) << c.id;
+            }
+        }
+    }
 }
 
 TEST(StyleControlsTest, EveryStyleTextHasOneControlOfItsOwn) {
@@ -258,11 +316,30 @@ TEST(DialogLayoutTest, MainWindowHoldsEveryControlOnceInsideTheWindow) {
     }
     EXPECT_EQ(ids.size(), 46u);  // the classic 45 and the modern-page box
     EXPECT_EQ(labels, 23);
-    // The first nine in creation order, which is also the tab order.
-    const int firstNine[] = {IDC_TITLE,     IDC_URL, IDC_EXPLANATION, IDC_ADD_MENU,   IDC_CREATE,
-                             IDC_MENU_LIST, IDC_OK,  IDC_DELETE,      IDC_HELP_BUTTON};
-    for (size_t i = 0; i < 9; ++i) EXPECT_EQ(layout.controls[i].id, firstNine[i]);
-    EXPECT_EQ(layout.controls[layout.count - 1].id, IDC_MODERN);
+    // The controls in creation order, which is the tab order: the layout read
+    // left column first, then the right one; in the style panel group by group,
+    // each picker just after its box.
+    // clang-format off
+    const int tabOrder[] = {
+        IDC_TITLE, IDC_URL, IDC_EXPLANATION, IDC_MENU_LIST,
+        IDC_OK, IDC_ADD_MENU, IDC_DELETE, IDC_HELP_BUTTON, IDC_MODERN, IDC_CREATE, IDC_ADVANCED,
+        IDC_WIDTH, IDC_HEIGHT, IDC_BACKGROUND_COLOR, IDC_PICK_BACKGROUND, IDC_ITEM_HIGHLIGHT,
+        IDC_PICK_ITEM_HIGHLIGHT,
+        IDC_FONT_WEIGHT, IDC_FONT_SIZE, IDC_PICK_FONT_SIZE, IDC_FONT_FAMILY, IDC_PICK_FONT_FAMILY,
+        IDC_FONT_COLOR, IDC_PICK_FONT_COLOR,
+        IDC_BORDER_SIZE, IDC_PICK_BORDER_SIZE, IDC_BORDER_STYLE, IDC_PICK_BORDER_STYLE, IDC_BORDER_COLOR,
+        IDC_PICK_BORDER_COLOR,
+        IDC_SCROLLBAR, IDC_SCROLLBAR_ARROW, IDC_PICK_SCROLLBAR_ARROW, IDC_SCROLLBAR_HIGHLIGHT,
+        IDC_PICK_SCROLLBAR_HIGHLIGHT, IDC_SCROLLBAR_3DLIGHT, IDC_PICK_SCROLLBAR_3DLIGHT, IDC_SCROLLBAR_SHADOW,
+        IDC_PICK_SCROLLBAR_SHADOW,
+        IDC_COLOR_LIST, IDC_BORDER_STYLE_LIST, IDC_SIZE_LIST, IDC_FONT_LIST};
+    // clang-format on
+    std::vector<int> stops;
+    for (const ControlSpec& c : layout)
+        if (c.kind != ControlKind::Label && c.kind != ControlKind::SunkenTitle &&
+            c.kind != ControlKind::BrowserPane)
+            stops.push_back(c.id);
+    EXPECT_EQ(stops, std::vector<int>(std::begin(tabOrder), std::end(tabOrder)));
     const ControlSpec* modern = layout.Find(IDC_MODERN);
     ASSERT_NE(modern, nullptr);
     EXPECT_EQ(modern->x, 340);
