@@ -143,7 +143,8 @@ void AppendEntriesAndScript(std::string& page, const MenuItemList& items, const 
 
 size_t EntryBytes(const MenuItemList& items) {
     size_t bytes = 0;
-    for (const MenuItem& item : items) bytes += 64 + item.title.size() + item.url.size() + item.explanation.size();
+    for (const MenuItem& item : items)
+        bytes += 64 + item.title.size() + item.url.size() + item.explanation.size() + item.icon.size();
     return bytes;
 }
 
