@@ -28,7 +28,8 @@ bool PageCommands::WritePage(const std::string& path) {
     CreateResult result = CreatePage(request, m_desktop);
     if (result.outcome == CreateOutcome::Opened && request.flavor == PageFlavor::Modern)
         NoteLowContrast(request.style);
-    if (result.outcome == CreateOutcome::Opened) NoteClassicFlattening(menu.entries, request.flavor);
+    if (result.outcome == CreateOutcome::Opened && request.flavor == PageFlavor::Classic)
+        NoteClassicFlattening(menu.entries);
     return result.outcome == CreateOutcome::Opened;
 }
 
@@ -91,8 +92,8 @@ void PageCommands::NoteLowContrast(const StyleSettings& style) {
 }
 
 // What the classic page leaves out, in a note that does not stop anything.
-void PageCommands::NoteClassicFlattening(const MenuItemList& entries, PageFlavor flavor) {
-    std::string warning = ClassicFlatteningWarning(ClassicPageLosses(entries), flavor == PageFlavor::Modern);
+void PageCommands::NoteClassicFlattening(const MenuItemList& entries) {
+    std::string warning = ClassicFlatteningWarning(ClassicPageLosses(entries));
     if (warning.empty()) return;
     warning[0] = 'T';
     ShowNoteWindow(&m_window, kClassicNoteName, warning + ".");

@@ -37,7 +37,7 @@ public:
 
 private:
     void NoteLowContrast(const StyleSettings& style);
-    void NoteClassicFlattening(const MenuItemList& entries, PageFlavor flavor);
+    void NoteClassicFlattening(const MenuItemList& entries);
 
     wxWindow& m_window;
     Desktop& m_desktop;

@@ -1,10 +1,11 @@
 // How long the modern menu takes to open: the median time from the
 // contextmenu event to the end of its handlers, to the next animation frame,
-// and to the end of that frame's rendering, at 10, 500 and 5,000 entries, in
-// headless Chromium. Pages are written by the menulark-page in MENULARK_PAGE.
+// and to the end of that frame's rendering, at 10, 500 and 5,000 entries, and
+// at 500 entries of which 250 sit in 50 submenus (the top level shows the
+// other 250, the 50 parents among them), in headless Chromium. Pages are written by the menulark-page in MENULARK_PAGE.
 // Run through scripts/bench-modern-page; a report, not a test.
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -15,9 +16,19 @@ const { chromium } = createRequire(new URL('../tests/browser/package.json', impo
 
 const MENULARK_PAGE = process.env.MENULARK_PAGE;
 if (!MENULARK_PAGE) throw new Error('MENULARK_PAGE must name the menulark-page program');
-const SIZES = [10, 500, 5000];
+const SIZES = [10, 500, 5000, '500/50'];
 const LOOKS = { simple: [], styled: ['--styled'] };
 const RUNS = Number(process.env.BENCH_RUNS || 21);
+
+// 200 links and 50 parents of 5 links each, with the test menu file's settings.
+function menuWithSubmenus() {
+  const link = (i) => ({ title: `Entry ${i + 1}`, url: `https://example.org/${i}`, explanation: `Goes to ${i + 1}` });
+  const entries = Array.from({ length: 250 }, (_, i) => (i % 5 === 4
+    ? { title: `Group ${i + 1}`, entries: Array.from({ length: 5 }, (_, j) => link(1000 + i * 5 + j)) }
+    : link(i)));
+  const file = JSON.parse(readFileSync(new URL('../tests/data/rich.menu.json', import.meta.url), 'utf8'));
+  return JSON.stringify({ ...file, entries });
+}
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
@@ -28,8 +39,9 @@ try {
   console.log('look     entries   handler  next frame  frame done  first: frame   (ms: median of %d openings; the first opening alone)', RUNS);
   for (const [look, args] of Object.entries(LOOKS)) {
     for (const count of SIZES) {
-      const input = Array.from({ length: count }, (_, i) => `Entry ${i + 1}\thttps://example.org/${i}\tGoes to ${i + 1}\n`).join('');
-      const path = join(dir, `${look}-${count}.htm`);
+      const input = typeof count === 'string' ? menuWithSubmenus()
+        : Array.from({ length: count }, (_, i) => `Entry ${i + 1}\thttps://example.org/${i}\tGoes to ${i + 1}\n`).join('');
+      const path = join(dir, `${look}-${count}.htm`.replace('/', '-'));
       execFileSync(MENULARK_PAGE, ['--modern', ...args, '-o', path], { input, stdio: 'pipe' });
       const page = await context.newPage();
       await page.goto(pathToFileURL(path).href);

@@ -1,5 +1,8 @@
 #include "page/modern_menu_assets.h"
 
+#include <stdexcept>
+#include <string>
+
 #include "page/embedded_web_files.h"
 #include "page/web_escape.h"
 #include "page/web_template.h"
@@ -38,15 +41,26 @@ void AddStyledValues(WebTemplateValues& values, const StyleSettings& s) {
 
 }  // namespace
 
-std::string_view ModernMenuScript() {
-    return embedded::MenuJs();
+std::string_view ModernMenuScript(bool rich) {
+    if (!rich) return embedded::MenuJs();
+    // The submenus' part goes in before the closing "})();" line, where it
+    // sees and takes over the menu's own functions.
+    static const std::string withSubmenus = [] {
+        std::string text(embedded::MenuJs());
+        const size_t end = text.rfind("})();");
+        if (end == std::string::npos) throw std::logic_error("page/web/menu.js does not end in })();");
+        return text.insert(end, embedded::SubmenuJs());
+    }();
+    return withSubmenus;
 }
 
-std::string ModernMenuStyleSheet(PageMode mode, const StyleSettings& style, std::string_view menuSelector) {
+std::string ModernMenuStyleSheet(PageMode mode, const StyleSettings& style, std::string_view menuSelector,
+                                 bool rich) {
     const bool styled = mode == PageMode::Styled;
     WebTemplateValues values{{"menu", std::string(menuSelector)},
                              {"simple", styled ? "" : "simple"},
-                             {"styled", styled ? "styled" : ""}};
+                             {"styled", styled ? "styled" : ""},
+                             {"rich", rich ? "rich" : ""}};
     if (styled) AddStyledValues(values, style);
     return FillWebTemplate(embedded::MenuCss(), values);
 }

@@ -15,13 +15,17 @@ namespace menulark {
 /// line feed. It reads everything it needs from the markup right before it
 /// (the menu element, and for a snippet the style element before that), so
 /// no author value is ever written into it, and it declares no global name.
-std::string_view ModernMenuScript();
+/// With `rich` (a menu with separators, headings or submenus), it carries
+/// page/web/submenu.js too, run inside it before its end.
+std::string_view ModernMenuScript(bool rich = false);
 
 /// The style sheet of the menu that `menuSelector` selects ("#menu" on a
 /// page, the snippet's class in a snippet) in the look `mode`; `style` is
 /// only read in the styled look, and an empty style value leaves its
 /// property to the browser. Every author value is escaped for its place
-/// (page/web_escape.h). Lines end in a single line feed.
-std::string ModernMenuStyleSheet(PageMode mode, const StyleSettings& style, std::string_view menuSelector);
+/// (page/web_escape.h). Lines end in a single line feed. With `rich`, it
+/// styles submenus, separators, headings and icons too.
+std::string ModernMenuStyleSheet(PageMode mode, const StyleSettings& style, std::string_view menuSelector,
+                                 bool rich = false);
 
 }  // namespace menulark

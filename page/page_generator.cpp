@@ -134,15 +134,14 @@ std::string Counted(size_t count, const char* one, const char* many) {
 
 }  // namespace
 
-std::string ClassicFlatteningWarning(const ClassicFlattening& losses, bool modern) {
+std::string ClassicFlatteningWarning(const ClassicFlattening& losses) {
     if (losses.Empty()) return {};
     std::vector<std::string> left;
     if (losses.separators) left.push_back(Counted(losses.separators, "separator", "separators"));
     if (losses.headings) left.push_back(Counted(losses.headings, "heading", "headings"));
     if (losses.icons) left.push_back(Counted(losses.icons, "icon", "icons"));
     if (losses.newTabs) left.push_back("the new tab of " + Counted(losses.newTabs, "link", "links"));
-    std::string text =
-        std::string(modern ? "the modern page" : "the classic page") + " cannot show all of this menu: it ";
+    std::string text = "the classic page cannot show all of this menu: it ";
     for (size_t i = 0; i < left.size(); ++i)
         text += (i == 0 ? "leaves out " : i + 1 == left.size() ? " and " : ", ") + left[i];
     if (losses.submenus) {
@@ -150,7 +149,7 @@ std::string ClassicFlatteningWarning(const ClassicFlattening& losses, bool moder
         text +=
             "the entries of " + Counted(losses.submenus, "submenu", "submenus") + " in order with the others";
     }
-    return modern ? text : text + " (the modern page shows them)";
+    return text + " (the modern page shows them)";
 }
 
 std::string BuildSwatchPage(const std::string& color) {

@@ -40,9 +40,8 @@ ClassicFlattening ClassicPageLosses(const MenuItemList& items);
 MenuItemList FlattenForClassicPage(const MenuItemList& items);
 
 /// The warning for what the classic page leaves out; empty when it leaves
-/// nothing out. With `modern`, the same for the modern page, which for now
-/// lists the same links (it keeps nothing more of the structure).
-std::string ClassicFlatteningWarning(const ClassicFlattening& losses, bool modern = false);
+/// nothing out.
+std::string ClassicFlatteningWarning(const ClassicFlattening& losses);
 
 /// The colour swatch page for `color`.
 std::string BuildSwatchPage(const std::string& color);

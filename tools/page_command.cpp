@@ -510,10 +510,10 @@ int RunCommandSteps(const std::vector<std::string>& args, std::istream& in, Comm
     if (request.flavor == PageFlavor::Modern && PageModeOf(request.style) == PageMode::Styled)
         for (const LowContrast& problem : FindLowContrast(request.style))
             err << "menulark-page: warning: " << LowContrastMessage(problem) << "\n";
-    // A page that is a flat list of links says what it leaves out.
-    if (std::string flattened = ClassicFlatteningWarning(ClassicPageLosses(menu.entries),
-                                                         request.flavor == PageFlavor::Modern);
-        !flattened.empty())
+    // The classic page is a flat list of links: it says what it leaves out.
+    if (request.flavor == PageFlavor::Classic)
+        if (std::string flattened = ClassicFlatteningWarning(ClassicPageLosses(menu.entries));
+            !flattened.empty())
             err << "menulark-page: warning: " << flattened << "\n";
     request.assetsFolder = chosen.assetsFolder.value_or("");
     CreateResult result = CreatePage(request, desktop);

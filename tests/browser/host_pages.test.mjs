@@ -170,6 +170,36 @@ for (const [name, launch] of Object.entries(BROWSERS)) {
       await refused.close();
     });
 
+    test('a snippet with submenus under a strict policy: roles and keys in its shadow root', async () => {
+      mkdirSync(join(dir, 'rich-assets'), { recursive: true });
+      const rich = new URL('../data/rich.menu.json', import.meta.url).pathname;
+      execFileSync(MENULARK_PAGE, [rich, '--modern', '--snippet', '--assets', 'rich-assets', '-o', 'rich-snippet.htm'], { cwd: dir });
+      const page = await browser.open(hostPage('rich.htm', readFileSync(join(dir, 'rich-snippet.htm'), 'utf8'), STRICT));
+      await rightClick(page, 100, 100);
+      // The focused entry's title, and the names of the open levels.
+      const where = () => page.evaluate(() => {
+        const shadow = [...document.querySelectorAll('*')].find((e) => e.shadowRoot).shadowRoot;
+        const group = shadow.querySelector('[role="group"]');
+        return { focused: shadow.activeElement?.lastChild?.textContent ?? null,
+          open: [...shadow.querySelectorAll('[role="menu"]')].filter((m) => !m.hidden).map((m) => m.getAttribute('aria-label')),
+          expanded: shadow.querySelector('[aria-haspopup="menu"]').getAttribute('aria-expanded'),
+          heading: shadow.getElementById(group.getAttribute('aria-labelledby'))?.textContent };
+      });
+      const steps = [
+        [['ArrowDown', 'ArrowDown', 'ArrowDown'], { focused: 'Help', open: ['Shop menu'], expanded: 'false' }],
+        [['ArrowUp', 'ArrowRight'], { focused: 'Shoes', open: ['Shop menu', 'Products'], expanded: 'true' }],
+        [['ArrowDown', 'Enter'], { focused: 'Backpacks', open: ['Shop menu', 'Products', 'Bags'], expanded: 'true' }],
+        [['Escape', 'ArrowLeft'], { focused: 'Products', open: ['Shop menu'], expanded: 'false' }],
+        [[' ', 'Escape', 'Escape'], { focused: null, open: [], expanded: 'false' }],
+      ];
+      for (const [keys, expected] of steps) {
+        for (const key of keys) await page.keyboard.press(key);
+        assert.deepEqual(await where(), { ...expected, heading: 'Wear' }, keys.join(' '));
+      }
+      assert.deepEqual((await state(page)).violations, []);
+      await page.close();
+    });
+
     for (const noPopover of [false, true]) {
       const way = noPopover ? 'without popover support' : 'in the top layer';
       test(`an overlay added after load, a transformed body that clips, the corner: ${way}`, async () => {

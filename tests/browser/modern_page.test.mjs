@@ -4,7 +4,7 @@ import { after, before, describe, test } from 'node:test';
 import { createRequire } from 'node:module';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -699,6 +699,228 @@ describe('modern page appearance', () => {
         // The simple look's colours are ours, in every state; the styled
         // look's highlight is the author's (menulark-page warns about it).
         if (look === 'simple') await page.keyboard.press('ArrowDown');
+        await page.addScriptTag({ path: AXE_SCRIPT });
+        const result = await page.evaluate(() => window.axe.run(document, { resultTypes: ['violations'] }));
+        const serious = result.violations.filter((v) => v.impact === 'serious' || v.impact === 'critical');
+        assert.deepEqual(serious.map((v) => `${v.id}: ${v.help} (${v.nodes.map((n) => n.target).join(', ')})`), [], `${look}, ${colorScheme}`);
+        await schemeContext.close();
+      }
+    }
+  });
+});
+
+// Menus with structure, from tests/data/rich.menu.json: Home (an emoji),
+// Products ▸ [Wear: Shoes (an image), Bags ▸ Backpacks, a separator, Gift
+// cards], a separator, Help (a new tab).
+describe('modern page with submenus, separators and headings', () => {
+  const RICH = new URL('../data/rich.menu.json', import.meta.url);
+  // The file's image icon: a 1 px PNG beside the pages.
+  const PNG = 'iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mP8z8DwHwAFBQIAX8jx0gAAAABJRU5ErkJggg==';
+  const richPage = (name, args = []) => {
+    mkdirSync(join(dir, 'images'), { recursive: true });
+    writeFileSync(join(dir, 'images', 'shoe.png'), Buffer.from(PNG, 'base64'));
+    const path = join(dir, name);
+    execFileSync(MENULARK_PAGE, [RICH.pathname, '--modern', ...args, '-o', path], { stdio: 'pipe' });
+    return pathToFileURL(path).href;
+  };
+  const top = (page) => page.locator('#menu');
+  const sub = (page, title) => page.locator(`[role="menu"][aria-label="${title}"]`);
+  const parent = (page, title) => page.locator(`[aria-haspopup="menu"]:text-is("${title}")`);
+  const focused = (page) => page.evaluate(() => document.activeElement.lastChild?.textContent ?? null);
+  const box = (locator) => locator.evaluate((el) => el.getBoundingClientRect().toJSON());
+  const shownLevels = (page) => page.locator('[role="menu"]').evaluateAll((menus) =>
+    menus.filter((m) => !m.hidden).map((m) => m.getAttribute('aria-label')));
+  async function pressKeys(page, keys, expected) {
+    for (const [i, key] of keys.entries()) {
+      await page.keyboard.press(key);
+      assert.equal(await focused(page), expected[i], `after ${keys.slice(0, i + 1).join(' ')}`);
+    }
+  }
+
+  test('roles and keys, in both looks: arrows skip separators and headings, submenus open and close, type-ahead stays in its level', async () => {
+    for (const args of [[], ['--styled']]) {
+      const { page, problems } = await openPage(richPage(`rich-keys${args.join('')}.htm`, args));
+      const roles = await page.evaluate(() => {
+        const m = document.querySelector('#menu');
+        const group = m.querySelector('[role="group"]');
+        return {
+          separators: [...m.querySelectorAll('[role="separator"]')].map((s) => s.tabIndex + (s.textContent ? 'text' : '')),
+          group: document.getElementById(group.getAttribute('aria-labelledby')).textContent,
+          grouped: [...group.querySelectorAll('[role="menuitem"]')].map((a) => a.lastChild.textContent),
+          parents: [...m.querySelectorAll('[aria-haspopup="menu"]')].map((p) =>
+            `${p.getAttribute('role')} ${p.getAttribute('aria-expanded')} ${p.nextElementSibling.getAttribute('role')}`),
+          help: ['target', 'rel'].map((a) => m.querySelector('a[href^="https://help"]').getAttribute(a)),
+          icons: [m.querySelector('span').getAttribute('aria-hidden'), m.querySelector('img').getAttribute('alt')],
+        };
+      });
+      assert.deepEqual(roles, {
+        separators: ['-1', '-1'], group: 'Wear', grouped: ['Shoes', 'Bags', 'Backpacks'],
+        parents: ['menuitem false menu', 'menuitem false menu'], help: ['_blank', 'noopener'], icons: ['true', ''],
+      });
+      await page.mouse.click(50, 50, { button: 'right' });
+      await pressKeys(page, ['ArrowDown', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'ArrowUp', 'ArrowUp', 'h', 'ArrowUp'],
+        ['Home', 'Products', 'Help', 'Home', 'Help', 'Products', 'Help', 'Products']);
+      await pressKeys(page, ['ArrowRight'], ['Shoes']);
+      assert.equal(await parent(page, 'Products').getAttribute('aria-expanded'), 'true');
+      assert.deepEqual(await shownLevels(page), ['Shop menu', 'Products']);
+      await pressKeys(page, ['ArrowDown', 'ArrowDown', 'ArrowDown', 'h'], ['Bags', 'Gift cards', 'Shoes', 'Shoes']);
+      await page.waitForTimeout(600);
+      await pressKeys(page, ['b', 'Enter'], ['Bags', 'Backpacks']);
+      assert.deepEqual(await shownLevels(page), ['Shop menu', 'Products', 'Bags']);
+      await pressKeys(page, ['Escape', 'ArrowLeft', ' ', 'ArrowLeft'], ['Bags', 'Products', 'Shoes', 'Products']);
+      assert.deepEqual(await shownLevels(page), ['Shop menu']);
+      assert.equal(await parent(page, 'Products').getAttribute('aria-expanded'), 'false');
+      await pressKeys(page, ['Enter', 'ArrowDown', 'ArrowRight'], ['Shoes', 'Bags', 'Backpacks']);
+      await page.keyboard.press('Escape');
+      await page.keyboard.press('Escape');
+      await page.keyboard.press('Escape');
+      assert.deepEqual(await shownLevels(page), [], 'Escape at the top closes the whole menu');
+      assert.equal(await isShown(top(page)), false);
+      // The styled look's values reach the submenus.
+      await page.mouse.click(50, 50, { button: 'right' });
+      await page.keyboard.press('ArrowDown');
+      await page.keyboard.press('ArrowDown');
+      await page.keyboard.press('ArrowRight');
+      const background = await sub(page, 'Products').evaluate((m) => [getComputedStyle(m).backgroundColor, getComputedStyle(m).borderTopColor]);
+      assert.deepEqual(background, args.length ? ['rgb(255, 255, 240)', 'rgb(70, 130, 180)'] : ['rgb(255, 255, 255)', 'rgba(0, 0, 0, 0.16)']);
+      assert.deepEqual(problems, []);
+      await page.close();
+    }
+  });
+
+  test('hover opens a submenu after a moment; heading for it diagonally over other entries keeps it open', async () => {
+    const { page, problems } = await openPage(richPage('rich-hover.htm'));
+    await page.mouse.click(50, 50, { button: 'right' });
+    const products = await box(parent(page, 'Products'));
+    await page.mouse.move(products.left + 100, products.top + products.height / 2);
+    assert.deepEqual(await shownLevels(page), ['Shop menu'], 'not at once');
+    await page.waitForTimeout(400);
+    assert.deepEqual(await shownLevels(page), ['Shop menu', 'Products']);
+    // Towards the submenu along a line that crosses the separator and Help.
+    const help = await box(page.locator('a:text-is("Help")'));
+    const submenu = await box(sub(page, 'Products'));
+    const from = { x: products.left + 20, y: products.top + products.height / 2 };
+    const across = { x: help.right - 5, y: help.top + help.height / 2 };
+    const to = { x: submenu.left + 20, y: from.y + ((across.y - from.y) * (submenu.left + 20 - from.x)) / (across.x - from.x) };
+    const landing = await page.evaluate(({ x, y }) => document.elementFromPoint(x, y).closest('a')?.textContent, to);
+    assert.ok(landing && landing !== 'Help', `the line ends on ${landing}`);
+    await page.mouse.move(from.x, from.y);
+    // Slowly: each step longer than the hover delay (200 ms), shorter than
+    // the time heading for a submenu keeps it (400 ms).
+    for (let step = 1; step <= 8; step++) {
+      await page.mouse.move(from.x + ((to.x - from.x) * step) / 8, from.y + ((to.y - from.y) * step) / 8);
+      await page.waitForTimeout(280);
+      assert.deepEqual((await shownLevels(page)).slice(0, 2), ['Shop menu', 'Products'], `step ${step}`);
+    }
+    await page.waitForTimeout(400);
+    assert.deepEqual((await shownLevels(page)).slice(0, 2), ['Shop menu', 'Products']);
+    assert.equal(await focused(page), landing);
+    // Straight down from Products to Help: the submenu closes.
+    await page.mouse.move(from.x, from.y, { steps: 4 });
+    await page.mouse.move(help.left + 20, help.top + help.height / 2, { steps: 4 });
+    await page.waitForTimeout(400);
+    assert.deepEqual(await shownLevels(page), ['Shop menu']);
+    assert.equal(await focused(page), 'Help');
+    // A click on a parent opens its submenu at once and follows no link.
+    const bags = await (async () => { await parent(page, 'Products').click(); return box(parent(page, 'Bags')); })();
+    await page.mouse.click(bags.left + 10, bags.top + 5);
+    assert.deepEqual(await shownLevels(page), ['Shop menu', 'Products', 'Bags']);
+    assert.equal(new URL(page.url()).protocol, 'file:');
+    assert.deepEqual(problems, []);
+    await page.close();
+  });
+
+  test('a submenu opens beside its parent, flips at the edge, and is capped to the visible area, scrolling', async () => {
+    const tall = { ...JSON.parse(readFileSync(RICH, 'utf8')), entries: [
+      ...manyEntries(3),
+      { title: 'Many', entries: manyEntries(40) },
+    ] };
+    const tallPath = join(dir, 'tall.menu.json');
+    writeFileSync(tallPath, JSON.stringify(tall));
+    const url = richPage('rich-edge.htm');
+    const { page, problems } = await openPage(url);
+    for (const [x, side] of [[50, 'after'], [600, 'before'], [780, 'before']]) {
+      await page.mouse.click(x, 50, { button: 'right' });
+      await parent(page, 'Products').click();
+      const outer = await box(top(page));
+      const inner = await box(sub(page, 'Products'));
+      const row = await box(parent(page, 'Products'));
+      assert.ok(side === 'after' ? Math.abs(inner.left - outer.right) < 1 : Math.abs(inner.right - outer.left) < 1, `at ${x}: ${side}`);
+      assert.ok(inner.left >= 0 && inner.right <= VIEWPORT.width, `at ${x}: inside`);
+      assert.ok(Math.abs(inner.top + 5 - row.top) < 1, `at ${x}: the first entry level with its parent`);
+      await page.keyboard.press('Escape');
+    }
+    const tallUrl = (() => {
+      const path = join(dir, 'tall.htm');
+      execFileSync(MENULARK_PAGE, [tallPath, '--modern', '-o', path], { stdio: 'pipe' });
+      return pathToFileURL(path).href;
+    })();
+    await page.goto(tallUrl);
+    await page.mouse.click(50, 500, { button: 'right' });
+    await page.keyboard.press('End');
+    await page.keyboard.press('ArrowRight');
+    const many = await box(sub(page, 'Many'));
+    assert.ok(many.top >= 0 && many.bottom <= VIEWPORT.height && many.height > 300, JSON.stringify(many));
+    await page.keyboard.press('End');
+    assert.equal(await focused(page), 'Entry 40');
+    const scrolls = await page.evaluate(() => [document.querySelector('#menu').scrollTop,
+      document.querySelector('[aria-label="Many"]').scrollTop]);
+    assert.ok(scrolls[0] === 0 && scrolls[1] > 0, `only the submenu scrolls: ${scrolls}`);
+    const last = await box(page.locator('a:text-is("Entry 40")'));
+    assert.ok(last.bottom <= many.bottom + 1, 'the last entry shows');
+    assert.deepEqual(problems, []);
+    await page.close();
+  });
+
+  test('right to left: the submenu opens to the left, and ArrowLeft opens while ArrowRight closes', async () => {
+    const { page, problems } = await openPage(richPage('rich-rtl.htm'));
+    await page.evaluate(() => { document.documentElement.dir = 'rtl'; });
+    for (const [x, side] of [[600, 'left'], [60, 'right']]) {
+      await page.mouse.click(x, 50, { button: 'right' });
+      await pressKeys(page, ['ArrowDown', 'ArrowDown', 'ArrowRight', 'ArrowLeft'], ['Home', 'Products', 'Products', 'Shoes']);
+      const outer = await box(top(page));
+      const inner = await box(sub(page, 'Products'));
+      assert.ok(side === 'left' ? Math.abs(inner.right - outer.left) < 1 : Math.abs(inner.left - outer.right) < 1, `at ${x}: ${side}`);
+      await pressKeys(page, ['ArrowDown', 'ArrowLeft', 'ArrowRight', 'ArrowRight'], ['Bags', 'Backpacks', 'Bags', 'Products']);
+      assert.deepEqual(await shownLevels(page), ['Shop menu']);
+      await page.keyboard.press('Escape');
+    }
+    assert.deepEqual(problems, []);
+    await page.close();
+  });
+
+  test('touch: a tap on a parent opens its submenu, a second tap closes it, and the menu stays', async () => {
+    const touchContext = await browser.newContext({ viewport: VIEWPORT, hasTouch: true });
+    const { page, problems } = await openPage(richPage('rich-touch.htm'), touchContext);
+    const cdp = await touchContext.newCDPSession(page);
+    const touch = (type, x, y) => cdp.send('Input.dispatchTouchEvent', { type, touchPoints: type === 'touchEnd' ? [] : [{ x, y }] });
+    await touch('touchStart', 100, 100);
+    await page.waitForTimeout(700);
+    await touch('touchEnd');
+    await page.waitForTimeout(100);
+    const tap = async (locator) => { const b = await box(locator); await page.touchscreen.tap(b.left + 20, b.top + b.height / 2); };
+    await tap(parent(page, 'Products'));
+    assert.deepEqual(await shownLevels(page), ['Shop menu', 'Products']);
+    await tap(parent(page, 'Bags'));
+    assert.deepEqual(await shownLevels(page), ['Shop menu', 'Products', 'Bags']);
+    const row = await box(page.locator('a:text-is("Backpacks")'));
+    assert.ok(row.height >= 44, `a row of ${row.height} px`);
+    await tap(parent(page, 'Bags'));
+    assert.deepEqual(await shownLevels(page), ['Shop menu', 'Products']);
+    assert.equal(new URL(page.url()).protocol, 'file:', 'no link followed');
+    await page.touchscreen.tap(700, 550);
+    assert.deepEqual(await shownLevels(page), []);
+    assert.deepEqual(problems, []);
+    await touchContext.close();
+  });
+
+  test('axe finds nothing serious or critical with a submenu open', async () => {
+    for (const [look, args] of Object.entries({ simple: [], styled: ['--styled'] })) {
+      for (const colorScheme of ['light', 'dark']) {
+        const schemeContext = await browser.newContext({ viewport: VIEWPORT, colorScheme });
+        const { page } = await openPage(richPage(`rich-axe-${look}.htm`, args), schemeContext);
+        await page.mouse.click(50, 50, { button: 'right' });
+        for (const key of ['ArrowDown', 'ArrowDown', 'ArrowRight', 'ArrowDown']) await page.keyboard.press(key);
         await page.addScriptTag({ path: AXE_SCRIPT });
         const result = await page.evaluate(() => window.axe.run(document, { resultTypes: ['violations'] }));
         const serious = result.violations.filter((v) => v.impact === 'serious' || v.impact === 'critical');

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "page/create_page.h"
+#include "page/embedded_web_files.h"
 #include "page/page_generator.h"
 #include "page/web_escape.h"
 #include "tests/core/expected_pages.h"
@@ -678,6 +679,60 @@ TEST(ModernPageCommandTest, ColoursBelowFourAndAHalfWarnButTheModernPageIsWritte
         EXPECT_EQ(CountOf(err.str(), "menulark-page: warning: The font colour white on the "), c.warnings)
             << err.str();
         EXPECT_EQ(CountOf(err.str(), "\n"), c.warnings);
+    }
+}
+
+// What stands inside the tags of `page`, the text between them left out.
+std::string InsideTags(const std::string& page) {
+    std::string inside;
+    bool inTag = false;
+    for (char c : page) {
+        if (c == '<' || c == '>') inTag = c == '<';
+        if (inTag) inside += c;
+    }
+    return inside;
+}
+
+// A menu with structure: wherever an author value lands (a heading, a
+// submenu's name, an emoji or an image icon, a snippet's heading ids), it
+// adds no tag and no attribute, whatever it holds (a quote stays text
+// between tags, where it ends nothing); and only such a page carries the
+// submenus' script.
+TEST(ModernPageTest, StructureKeepsEveryValueInItsPlace) {
+    auto richMenu = [](const std::string& value) {
+        std::vector<MenuItem> rows(6);
+        rows[0] = {value, "", ""};
+        rows[1].kind = EntryKind::Heading;
+        rows[1].title = value;
+        rows[2] = {value, value, value};
+        rows[2].icon = "x";  // text, with the value's bytes that would make it an image's URL left out
+        for (char c : value)
+            if (c != '/' && c != '.' && c != ':') rows[2].icon += c;
+        rows[3].kind = EntryKind::Separator;
+        rows[4] = {value, "https://example.org/" + value, value};
+        rows[4].icon = "images/" + value + ".png";
+        rows[4].newTab = true;
+        rows[5] = {value, "a.htm", value};
+        for (size_t r = 1; r < 5; ++r) rows[r].depth = 1;
+        MenuItemList list;
+        for (MenuItem& row : rows) list.AppendEntry(row);
+        return list;
+    };
+    for (bool snippet : {false, true}) {
+        ModernPageOptions options;
+        options.snippet = snippet;
+        const std::string plain = BuildModernPage(richMenu("plain"), PageMode::Simple, {}, options);
+        EXPECT_NE(plain.find("aria-haspopup=\"menu\""), std::string::npos);
+        EXPECT_NE(plain.find(std::string(embedded::SubmenuJs())), std::string::npos);
+        EXPECT_EQ(BuildModernPage(Items(HostileRows()), PageMode::Simple, {}, options)
+                      .find(std::string(embedded::SubmenuJs()).substr(0, 40)),
+                  std::string::npos);
+        for (const std::string& value : HostileValues()) {
+            const std::string page = BuildModernPage(richMenu(value), PageMode::Simple, {}, options);
+            EXPECT_EQ(CountOf(page, "<"), CountOf(plain, "<")) << value;
+            EXPECT_EQ(CountOf(page, ">"), CountOf(plain, ">")) << value;
+            EXPECT_EQ(CountOf(InsideTags(page), "\""), CountOf(InsideTags(plain), "\"")) << value;
+        }
     }
 }
 
