@@ -196,6 +196,10 @@
     } else if (document.activeElement && document.activeElement !== document.body) {
       document.activeElement.blur();
     }
+    // Firefox leaves the focus inside a shadow root when its host is blurred:
+    // no entry of the closed menu keeps it.
+    var kept = root.activeElement;
+    if (kept && root !== document && menu.contains(kept)) kept.blur();
   }
 
   // Scrolls the menu, and only the menu, so that `item` shows whole.

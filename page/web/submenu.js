@@ -129,10 +129,6 @@
     closeBelow(menu, false);
     closeMenu(restoreFocus);
     enterLevel(menu);
-    // Firefox leaves the focus inside a shadow root when its host is blurred:
-    // no entry of the closed menu keeps it.
-    var kept = root.activeElement;
-    if (restoreFocus && kept && menu.contains(kept) && root !== document) kept.blur();
   };
   var openMenuAt = openAt;
   openAt = function (x, y) {

@@ -290,6 +290,9 @@ body > :not(style) { display: block; margin: 0 0 10px; width: 300px; height: 30p
         assert.deepEqual(menus.map((m) => [m.x, m.y, m.focused]), [[415, 300, true]]);
         await page.keyboard.press('Escape');
         assert.deepEqual((await state(page)).menus, []);
+        // No entry of the closed menu keeps the focus inside its shadow root.
+        assert.equal(await page.evaluate(() => [...document.querySelectorAll('*')]
+          .some((e) => e.shadowRoot?.activeElement?.closest('[role="menu"]'))), false);
         await page.close();
       });
     }
