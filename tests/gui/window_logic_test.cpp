@@ -117,11 +117,10 @@ TEST(WindowMenuTest, HelpPageListsEveryCommandWithItsShortcut) {
     for (const WindowMenuEntry& entry : kWindowMenu) {
         if (entry.command == 0) continue;
         std::string text = SpokenLabel(StringTableText(entry.text));
-        std::string key = entry.key == 0 ? std::string()
-                                         : "<kbd>" +
-                                               ToCoreText(wxAcceleratorEntry(entry.modifiers, entry.key).ToString()) +
-                                               "</kbd>";
-        std::string row = "<tr><td>" + text + "</td><td>" + key + "</td>";
+        std::string row = "<tr><td>" + text + "</td><td>";
+        if (entry.key != 0)
+            row += "<kbd>" + ToCoreText(wxAcceleratorEntry(entry.modifiers, entry.key).ToString()) + "</kbd>";
+        row += "</td>";
         EXPECT_NE(page.find(row), std::string::npos) << row;
     }
 }
