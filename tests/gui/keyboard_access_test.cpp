@@ -193,7 +193,8 @@ TEST_F(KeyboardAccessTest, MenuButtonOpensTheWindowMenuBelowItselfAndEveryButton
         gdk_window_get_origin(gtk_widget_get_window(popup), &menuCorner.x, &menuCorner.y);
     };
     auto click = [&] { ClickOn(button); };
-    wxTEST_DIALOG(ChooseFromWindowMenuOpenedBy(kAboutCommand, click, where), wxExpectModal<CAboutBox>(IDC_OK));
+    wxTEST_DIALOG(ChooseFromWindowMenuOpenedBy(kAboutCommand, click, where),
+                  wxExpectModal<CAboutBox>(IDC_OK));
     wxRect below = button->GetScreenRect();
     EXPECT_LE(std::abs(menuCorner.x - below.x), 2);
     EXPECT_LE(std::abs(menuCorner.y - below.GetBottom()), 2);
