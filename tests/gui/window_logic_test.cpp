@@ -167,7 +167,8 @@ TEST(DialogLayoutTest, EveryControlHasANameForScreenReaders) {
         }
         for (const ControlSpec& c : *layout) {
             bool ownText = c.kind == ControlKind::PushButton || c.kind == ControlKind::DefaultPushButton ||
-                           c.kind == ControlKind::CheckBox || c.kind == ControlKind::CheckBoxTextLeft;
+                           c.kind == ControlKind::MenuButton || c.kind == ControlKind::CheckBox ||
+                           c.kind == ControlKind::CheckBoxTextLeft;
             bool textBoxOrList = c.kind == ControlKind::Edit || c.kind == ControlKind::LongEdit ||
                                  c.kind == ControlKind::DropDownList || c.kind == ControlKind::ListView;
             if (textBoxOrList) {
