@@ -12,7 +12,8 @@ namespace {
 // control and each picker just after the box it fills. Drop-down lists are filled
 // from the style lists; the URL box gets its text when the window opens. The
 // menu button, an addition to the designed window, sits in the free space of
-// the top row, between the two columns, and moves none of the designed controls.
+// the top row, between the two columns, and moves none of the designed controls;
+// its arrow, U+25BC, is drawn by the layout font itself (Liberation Sans, Arial).
 constexpr ControlSpec kMainWindowControls[] = {
     {IDC_LABEL, ControlKind::SunkenTitle, "Frame items", 7, 6, 254, 11},
     {IDC_SELECTED_ITEM, ControlKind::Label, "Selected item:", 65, 22, 59, 13},
@@ -24,7 +25,7 @@ constexpr ControlSpec kMainWindowControls[] = {
     {IDC_EXPLANATION, ControlKind::LongEdit, "", 125, 74, 185, 12, 0, nullptr, IDS_TIP_EXPLANATION},
     {IDC_LABEL, ControlKind::Label, "Me&nu:", 7, 20, 23, 8, IDC_MENU_LIST},
     {IDC_MENU_LIST, ControlKind::ListView, nullptr, 17, 97, 294, 71},
-    {IDC_MENU_BUTTON, ControlKind::MenuButton, "More &functions \u25BE", 297, 6, 66, 15, 0, "More functions",
+    {IDC_MENU_BUTTON, ControlKind::MenuButton, "More &functions \u25BC", 297, 6, 66, 15, 0, "More functions",
      IDS_TIP_MENU_BUTTON},
     {IDC_OK, ControlKind::DefaultPushButton, "&Ok/Cancel", 369, 6, 51, 15, 0, nullptr, IDS_TIP_OK},
     {IDC_ADD_MENU, ControlKind::PushButton, "&Add Menu", 373, 39, 47, 15, 0, nullptr, IDS_TIP_ADD_MENU},
