@@ -20,6 +20,13 @@ void LinkLabel(wxWindow* label, wxWindow* control, const wxString& name);
 /// Names a control that has no label, such as a ">" picker.
 void SetAccessibleName(wxWindow* control, const wxString& name);
 
+/// Gives `control` a description that screen readers read after its name
+/// (the text of its tooltip).
+void SetAccessibleDescription(wxWindow* control, const wxString& description);
+
+/// Tells screen readers that the push button `button` opens a menu.
+void MarkAsMenuButton(wxWindow* button);
+
 /// A check box whose text stands left of its box: the text names the box,
 /// and its access key toggles it.
 void LinkOwnText(wxCheckBox* box);

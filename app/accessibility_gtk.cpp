@@ -409,6 +409,20 @@ void SetAccessibleName(wxWindow* control, const wxString& name) {
             NameWidget(button, name);
 }
 
+void SetAccessibleDescription(wxWindow* control, const wxString& description) {
+    // GTK also reads a tooltip as the description, but only from the widget
+    // that carries the tooltip, which is not always the one that takes the focus.
+    atk_object_set_description(gtk_widget_get_accessible(FocusWidgetOf(control)), description.utf8_str());
+}
+
+void MarkAsMenuButton(wxWindow* button) {
+#if ATK_CHECK_VERSION(2, 46, 0)
+    atk_object_set_role(gtk_widget_get_accessible(FocusWidgetOf(button)), ATK_ROLE_PUSH_BUTTON_MENU);
+#else
+    (void)button;  // older ATK has no menu-button role: it stays a push button
+#endif
+}
+
 void LinkOwnText(wxCheckBox* box) {
     GtkWidget* top = static_cast<GtkWidget*>(box->GetHandle());
     GtkWidget* check = FindDescendant(top, [](GtkWidget* w) { return GTK_IS_CHECK_BUTTON(w); });

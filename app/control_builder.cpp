@@ -46,6 +46,11 @@ wxWindow* CreateControl(wxWindow* parent, const ControlSpec& spec, const DialogU
         }
         case ControlKind::PushButton:
             return new wxButton(parent, id, text, pos, size);
+        case ControlKind::MenuButton: {
+            auto* button = new wxButton(parent, id, text, pos, size);
+            MarkAsMenuButton(button);
+            return button;
+        }
         case ControlKind::DefaultPushButton: {
             auto* button = new wxButton(parent, id, text, pos, size);
             button->SetDefault();
@@ -150,6 +155,16 @@ void NameControls(const std::vector<std::pair<const ControlSpec*, wxWindow*>>& c
             SetAccessibleName(window, FromCoreText(spec->accessibleName));
 }
 
+// What a control does, shown on hover and read by screen readers after its name.
+void DescribeControls(const std::vector<std::pair<const ControlSpec*, wxWindow*>>& created) {
+    for (const auto& [spec, window] : created) {
+        if (spec->tip == 0) continue;
+        wxString tip = StringText(spec->tip);
+        window->SetToolTip(tip);
+        SetAccessibleDescription(window, tip);
+    }
+}
+
 }  // namespace
 
 std::map<int, wxWindow*> CreateControls(wxWindow* parent, const DialogLayout& layout,
@@ -165,6 +180,7 @@ std::map<int, wxWindow*> CreateControls(wxWindow* parent, const DialogLayout& la
     }
     WidenToFitText(created, LayoutClientSize(layout, scale));
     NameControls(created, layout, controls);
+    DescribeControls(created);
     return controls;
 }
 

@@ -147,7 +147,8 @@ void CMenularkDlg::OpenWindow() {
 }
 
 // The additions to the designed window: the entry list's own commands, menu
-// files, the page commands and the window menu that reaches them. Changes
+// files, the page commands and the window menu that reaches them, also from
+// its button. Changes
 // to the menu count from what the window shows now.
 void CMenularkDlg::AddCommands(const wxString& applicationName) {
     m_entryList =
@@ -183,6 +184,7 @@ void CMenularkDlg::AddCommands(const wxString& applicationName) {
     m_windowMenu = std::make_unique<WindowMenu>(
         *this, std::move(handlers),
         std::vector<wxAcceleratorEntry>{wxAcceleratorEntry(wxACCEL_NORMAL, WXK_F1, kHelpCommand)});
+    m_windowMenu->AttachButton(*Control(IDC_MENU_BUTTON));
 }
 
 void CMenularkDlg::FillStyleControls() {

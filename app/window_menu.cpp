@@ -28,6 +28,7 @@ WindowMenu::WindowMenu(wxWindow& window, Handlers handlers, std::vector<wxAccele
 
 WindowMenu::~WindowMenu() {
     m_window.Unbind(wxEVT_CONTEXT_MENU, &WindowMenu::OnContextMenu, this);
+    if (m_button) m_button->Unbind(wxEVT_BUTTON, &WindowMenu::OnButton, this);
 }
 
 void WindowMenu::Show(const wxPoint& position) {
@@ -42,6 +43,16 @@ void WindowMenu::Show(const wxPoint& position) {
         menu.Append(entry.command, text);
     }
     m_window.PopupMenu(&menu, position);
+}
+
+void WindowMenu::AttachButton(wxWindow& button) {
+    m_button = &button;
+    m_button->Bind(wxEVT_BUTTON, &WindowMenu::OnButton, this);
+}
+
+void WindowMenu::OnButton(wxCommandEvent&) {
+    wxRect button = m_button->GetScreenRect();
+    Show(m_window.ScreenToClient(wxPoint(button.x, button.y + button.height)));
 }
 
 void WindowMenu::OnContextMenu(wxContextMenuEvent& event) {

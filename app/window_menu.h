@@ -1,6 +1,6 @@
 #pragma once
-// The window menu (right click on the window's background, Shift+F10 or the
-// Menu key) and the keyboard shortcuts of its commands, both built from the
+// The window menu (its button, a right click on the window's background,
+// Shift+F10 or the Menu key) and the keyboard shortcuts of its commands, both built from the
 // one table kWindowMenu, with what each command does.
 
 #include <wx/accel.h>
@@ -11,6 +11,7 @@
 
 #include "app/window_commands.h"
 
+class wxCommandEvent;
 class wxContextMenuEvent;
 class wxPoint;
 class wxWindow;
@@ -34,10 +35,16 @@ public:
     /// (wxDefaultPosition: at the pointer, or the keyboard's place).
     void Show(const wxPoint& position);
 
+    /// Lets a press of `button`, a child of the window, show the menu just
+    /// below the button.
+    void AttachButton(wxWindow& button);
+
 private:
     void OnContextMenu(wxContextMenuEvent& event);
+    void OnButton(wxCommandEvent& event);
 
     wxWindow& m_window;
+    wxWindow* m_button = nullptr;
 };
 
 }  // namespace menulark

@@ -11,6 +11,7 @@ enum class ControlKind {
     Edit,      // single-line, scrolls horizontally
     LongEdit,  // the same, for menu item texts of any length
     PushButton,
+    MenuButton,         // a push button that opens a menu below itself
     DefaultPushButton,  // the button that Enter would press
     PickerButton,       // small ">" button with a static edge
     ListView,           // report view with a border
@@ -85,15 +86,17 @@ enum ControlId : int {
     IDC_ENTRY_KIND = 1061,  // the entry editor: link, separator or heading
     IDC_ENTRY_ICON = 1062,
     IDC_NEW_TAB = 1063,
+    IDC_MENU_BUTTON = 1064,  // opens the window menu
 };
 
 struct ControlSpec {
     int id;
     ControlKind kind;
-    const char* text;  // "\n" separates the lines of a two-line label
-    int x, y, w, h;    // dialog units; a drop-down's height includes its open list
+    const char* text;                      // "\n" separates the lines of a two-line label
+    int x, y, w, h;                        // dialog units; a drop-down's height includes its open list
     int labelFor = 0;                      // a label: the control it names (its access key leads there)
     const char* accessibleName = nullptr;  // what a screen reader calls a control that has no label
+    int tip = 0;  // string table ID of its tooltip, which is also its accessible description
 };
 
 struct DialogLayout {

@@ -4,7 +4,8 @@
 Started by scripts/run-a11y-test inside a private D-Bus session. Opens the
 program with the example menu file (styled, so the style panel is open) and
 checks, open and then collapsed: every shown actionable control has a name,
-every text box and list names the label that names it, the entry list shows
+every push button and text box a description (its tooltip), the menu button
+says that it opens a menu, every text box and list names the label that names it, the entry list shows
 its rows and selection (both ways), and each pick list shows its entries.
 """
 import os
@@ -19,9 +20,11 @@ import pyatspi
 HERE = os.path.dirname(os.path.abspath(__file__))
 DATA = os.path.join(HERE, "..", "data")
 
-ACTIONABLE = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_TEXT,
+ACTIONABLE = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_PUSH_BUTTON_MENU, pyatspi.ROLE_CHECK_BOX,
+              pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_TEXT,
               pyatspi.ROLE_ENTRY, pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_LIST, pyatspi.ROLE_LIST_BOX}
 LABELLED = {pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_LIST}
+DESCRIBED = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_PUSH_BUTTON_MENU, pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY}
 
 failures = []
 
@@ -79,6 +82,8 @@ def shown_controls(window):
         labels = labels_of(obj)
         if obj.getRole() in LABELLED:
             check(labels, "%s '%s' names no label" % (role, obj.name))
+        if obj.getRole() in DESCRIBED:
+            check(obj.description.strip() != "", "%s '%s' has no description" % (role, obj.name))
         line = "%s: %s%s" % (role, obj.name, " [%s]" % labels[0] if labels else "")
         lines.append(line.replace("\n", "\\n"))
     return lines

@@ -9,6 +9,7 @@
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
 #include <wx/listctrl.h>
+#include <wx/menu.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
 #include <wx/odcombo.h>
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -273,6 +275,13 @@ protected:
     /// event loop while open, so the letter is sent from inside it, once the
     /// menu is on screen.
     void ChooseFromWindowMenu(int command, int openKey = WXK_F10, int openModifiers = wxMOD_SHIFT) {
+        ChooseFromWindowMenuOpenedBy(command, [=] { wxUIActionSimulator().Char(openKey, openModifiers); });
+    }
+
+    /// The same, with the menu opened by `open` (real input); `onScreen`, if
+    /// given, sees the menu while it is shown, before the letter is sent.
+    void ChooseFromWindowMenuOpenedBy(int command, const std::function<void()>& open,
+                                      const std::function<void(wxMenu*)>& onScreen = {}) {
         SCOPED_TRACE(::testing::Message() << "window menu command " << command);
         wxChar letter = 0;
         for (const WindowMenuEntry& entry : kWindowMenu)
@@ -284,7 +293,11 @@ protected:
             event.Skip();
             if (opened) return;
             opened = true;
-            m_dialog->CallAfter([letter] { wxUIActionSimulator().Char(wxTolower(letter)); });
+            wxMenu* menu = event.GetMenu();
+            m_dialog->CallAfter([letter, menu, &onScreen] {
+                if (onScreen) onScreen(menu);
+                wxUIActionSimulator().Char(wxTolower(letter));
+            });
         };
         auto onClose = [&](wxMenuEvent& event) {
             event.Skip();
@@ -292,8 +305,7 @@ protected:
         };
         m_dialog->Bind(wxEVT_MENU_OPEN, onOpen);
         m_dialog->Bind(wxEVT_MENU_CLOSE, onClose);
-        wxUIActionSimulator keyboard;
-        keyboard.Char(openKey, openModifiers);
+        open();
         bool done = SettleUntil([&] { return closed; });
         SettleInput();
         m_dialog->Unbind(wxEVT_MENU_OPEN, onOpen);

@@ -3,7 +3,9 @@
 #include <gtk/gtk.h>
 #include <wx/uiaction.h>
 
+#include "app/window_geometry.h"
 #include "gui_fixture.h"
+#include "resources/string_table.h"
 
 namespace menulark::testing {
 namespace {
@@ -154,6 +156,48 @@ TEST_F(KeyboardAccessTest, MenuKeyInATextBoxOpensTheWindowMenu) {
     wxTEST_DIALOG(ChooseFromWindowMenu(kAboutCommand, WXK_MENU, wxMOD_NONE),
                   wxExpectModal<CAboutBox>(IDC_OK));
     EXPECT_TRUE(m_dialog->IsShown());
+}
+
+TEST_F(KeyboardAccessTest, MenuButtonOpensTheWindowMenuBelowItselfAndEveryButtonAndBoxExplainsItself) {
+    wxWindow* button = Get(IDC_MENU_BUTTON);
+    ASSERT_TRUE(CanClick(button));
+    // It moves nothing: every control stands where the layout table puts it,
+    // and none shares the button's place.
+    DialogUnitScale scale;
+    scale.contentScale = m_dialog->FromDIP(1000) / 1000.0;
+    for (const ControlSpec& spec : MainWindowLayout()) {
+        if (spec.id == IDC_LABEL) continue;
+        PixelRect place = ToPixels(spec, scale);
+        EXPECT_EQ(Get(spec.id)->GetPosition(), wxPoint(place.x, place.y)) << spec.id;
+        if (spec.id != IDC_MENU_BUTTON && Get(spec.id)->IsShown()) {
+            EXPECT_FALSE(Get(spec.id)->GetRect().Intersects(button->GetRect())) << spec.id;
+        }
+    }
+    // Every push button and box of the window says on hover what it does.
+    for (wxWindow* child : m_dialog->GetChildren()) {
+        if (dynamic_cast<wxButton*>(child) || dynamic_cast<wxTextCtrl*>(child)) {
+            EXPECT_FALSE(child->GetToolTipText().empty()) << child->GetId();
+        }
+    }
+    EXPECT_EQ(button->GetToolTipText(), StringText(IDS_TIP_MENU_BUTTON));
+
+    // Tab reaches it in layout order, right after the entry list.
+    TabTo(IDC_MENU_LIST);
+    EXPECT_EQ(TabStops(1), std::vector<int>{IDC_MENU_BUTTON});
+
+    // A click opens the window menu just below the button, and a command
+    // chosen there runs.
+    wxPoint menuCorner;
+    auto where = [&](wxMenu* menu) {
+        GtkWidget* popup = gtk_widget_get_toplevel(menu->m_menu);
+        gdk_window_get_origin(gtk_widget_get_window(popup), &menuCorner.x, &menuCorner.y);
+    };
+    auto click = [&] { ClickOn(button); };
+    wxTEST_DIALOG(ChooseFromWindowMenuOpenedBy(kAboutCommand, click, where),
+                  wxExpectModal<CAboutBox>(IDC_OK));
+    wxRect below = button->GetScreenRect();
+    EXPECT_LE(std::abs(menuCorner.x - below.x), 2);
+    EXPECT_LE(std::abs(menuCorner.y - below.GetBottom()), 2);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
 #include <iterator>
 #include <set>
 #include <iterator>
@@ -109,6 +110,21 @@ TEST(WindowMenuTest, EveryCommandHasALetterOfItsOwn) {
     }
 }
 
+TEST(WindowMenuTest, HelpPageListsEveryCommandWithItsShortcut) {
+    std::ifstream in(MENULARK_HELP_PAGE, std::ios::binary);
+    ASSERT_TRUE(in) << MENULARK_HELP_PAGE;
+    std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (const WindowMenuEntry& entry : kWindowMenu) {
+        if (entry.command == 0) continue;
+        std::string text = SpokenLabel(StringTableText(entry.text));
+        std::string row = "<tr><td>" + text + "</td><td>";
+        if (entry.key != 0)
+            row += "<kbd>" + ToCoreText(wxAcceleratorEntry(entry.modifiers, entry.key).ToString()) + "</kbd>";
+        row += "</td>";
+        EXPECT_NE(page.find(row), std::string::npos) << row;
+    }
+}
+
 TEST(WindowMenuTest, KeysReachTheWindowOnlyWhereTheyShould) {
     struct Case {
         int key, modifiers;
@@ -151,7 +167,8 @@ TEST(DialogLayoutTest, EveryControlHasANameForScreenReaders) {
         }
         for (const ControlSpec& c : *layout) {
             bool ownText = c.kind == ControlKind::PushButton || c.kind == ControlKind::DefaultPushButton ||
-                           c.kind == ControlKind::CheckBox || c.kind == ControlKind::CheckBoxTextLeft;
+                           c.kind == ControlKind::MenuButton || c.kind == ControlKind::CheckBox ||
+                           c.kind == ControlKind::CheckBoxTextLeft;
             bool textBoxOrList = c.kind == ControlKind::Edit || c.kind == ControlKind::LongEdit ||
                                  c.kind == ControlKind::DropDownList || c.kind == ControlKind::ListView;
             if (textBoxOrList) {
@@ -164,6 +181,30 @@ TEST(DialogLayoutTest, EveryControlHasANameForScreenReaders) {
                 EXPECT_FALSE(SpokenLabel(c.text).empty()) << c.id;
             }
         }
+    }
+}
+
+TEST(DialogLayoutTest, EveryButtonAndBoxExplainsItselfAndPickersNameTheirField) {
+    for (const DialogLayout* layout : {&MainWindowLayout(), &AboutBoxLayout(), &EditEntryLayout()}) {
+        for (const ControlSpec& c : *layout) {
+            bool explained = c.kind == ControlKind::PushButton || c.kind == ControlKind::DefaultPushButton ||
+                             c.kind == ControlKind::MenuButton || c.kind == ControlKind::PickerButton ||
+                             c.kind == ControlKind::Edit || c.kind == ControlKind::LongEdit;
+            std::string_view tip = StringTableText(c.tip);
+            EXPECT_EQ(!tip.empty(), explained) << layout->caption << ": " << c.id;
+            // A shortcut named in the tip is the control's own access key or its label's.
+            size_t alt = tip.find("(Alt+");
+            if (alt == std::string_view::npos) continue;
+            const char* keyText = c.text && *c.text ? c.text : (&c - 1)->text;
+            char key = static_cast<char>(std::toupper(static_cast<unsigned char>(AccessKeyOf(keyText))));
+            EXPECT_EQ(tip[alt + 5], key) << tip;
+        }
+    }
+    // A picker's tip names the field its list fills: its name says the same.
+    for (const ControlSpec& c : MainWindowLayout()) {
+        if (c.kind != ControlKind::PickerButton) continue;
+        std::string name = c.accessibleName, tip(StringTableText(c.tip));
+        EXPECT_EQ(tip, "Pick the " + name.substr(5)) << c.id;
     }
 }
 
@@ -314,14 +355,14 @@ TEST(DialogLayoutTest, MainWindowHoldsEveryControlOnceInsideTheWindow) {
             EXPECT_LE(c.y + c.h, layout.height) << c.id;
         }
     }
-    EXPECT_EQ(ids.size(), 46u);  // the classic 45 and the modern-page box
+    EXPECT_EQ(ids.size(), 47u);  // the classic 45, the modern-page box and the menu button
     EXPECT_EQ(labels, 23);
     // The controls in creation order, which is the tab order: the layout read
     // left column first, then the right one; in the style panel group by group,
     // each picker just after its box.
     // clang-format off
     const int tabOrder[] = {
-        IDC_TITLE, IDC_URL, IDC_EXPLANATION, IDC_MENU_LIST,
+        IDC_TITLE, IDC_URL, IDC_EXPLANATION, IDC_MENU_LIST, IDC_MENU_BUTTON,
         IDC_OK, IDC_ADD_MENU, IDC_DELETE, IDC_HELP_BUTTON, IDC_MODERN, IDC_CREATE, IDC_ADVANCED,
         IDC_WIDTH, IDC_HEIGHT, IDC_BACKGROUND_COLOR, IDC_PICK_BACKGROUND, IDC_ITEM_HIGHLIGHT,
         IDC_PICK_ITEM_HIGHLIGHT,
