@@ -47,14 +47,6 @@ namespace {
 // F1 sends the same command as the "Help!" button.
 constexpr int kHelpCommand = IDC_HELP_BUTTON;
 
-template <size_t N>
-wxArrayString ToArray(const std::array<std::string_view, N>& entries) {
-    wxArrayString strings;
-    strings.reserve(N);
-    for (std::string_view entry : entries) strings.push_back(FromCoreText(entry));
-    return strings;
-}
-
 }  // namespace
 
 wxBEGIN_EVENT_TABLE(CMenularkDlg, wxDialog)
@@ -137,7 +129,9 @@ void CMenularkDlg::OpenWindow() {
     list->InsertColumn(2, StringText(IDS_COLUMN_EXPLANATION), wxLIST_FORMAT_LEFT, FromDIP(200));
 
     m_swatch = std::make_unique<ColorSwatchPreview>(BrowserPane(), m_pageFolder.Path());
-    FillStyleControls();
+    ControlLookup control = [this](int id) { return Control(id); };
+    FillStyleLists(control);
+    ShowStyleValues(control, StyleSettings{});
     Edit(IDC_URL)->ChangeValue("http://");
 
     AddSystemMenuEntry(this, kAboutCommand, StringText(IDS_ABOUTBOX));
@@ -187,31 +181,8 @@ void CMenularkDlg::AddCommands(const wxString& applicationName) {
     m_windowMenu->AttachButton(*Control(IDC_MENU_BUTTON));
 }
 
-void CMenularkDlg::FillStyleControls() {
-    PickListControl(PickList::Color)->Append(ToArray(ColorList));
-    PickListControl(PickList::BorderStyle)->Append(ToArray(BorderStyleList));
-    PickListControl(PickList::Size)->Append(ToArray(SizeList));
-    PickListControl(PickList::Font)->Append(ToArray(FontList));
-    Choice(IDC_WIDTH)->Append(ToArray(WidthChoices));
-    Choice(IDC_HEIGHT)->Append(ToArray(HeightChoices));
-    Choice(IDC_FONT_WEIGHT)->Append(ToArray(WeightChoices));
-
-    const StyleSettings defaults;
-    for (const StyleControl& choice : kStyleChoices)
-        Choice(choice.id)->SetStringSelection(FromCoreText(defaults.*choice.field));
-    for (const StyleControl& edit : kStyleEdits)
-        Edit(edit.id)->ChangeValue(FromCoreText(defaults.*edit.field));
-    CheckBox(IDC_SCROLLBAR)->SetValue(defaults.scrollbarColors);
-}
-
 StyleSettings CMenularkDlg::ReadStyleSettings() const {
-    StyleSettings settings;
-    for (const StyleControl& choice : kStyleChoices)
-        settings.*choice.field = ToCoreText(Choice(choice.id)->GetStringSelection());
-    for (const StyleControl& edit : kStyleEdits) settings.*edit.field = ToCoreText(Edit(edit.id)->GetValue());
-    settings.styledMode = CheckBox(IDC_ADVANCED)->GetValue();
-    settings.scrollbarColors = CheckBox(IDC_SCROLLBAR)->GetValue();
-    return settings;
+    return ReadStyleValues([this](int id) { return Control(id); });
 }
 
 wxWindow* CMenularkDlg::Control(int id) const {
@@ -306,15 +277,7 @@ void CMenularkDlg::ShowMenu(const MenuDocument& menu) {
     m_items = menu.entries;
     m_entryList->ShowAll();
     Control(IDC_SELECTED_ITEM)->SetLabel(StringText(IDS_SELECTED_ITEM));
-    for (const StyleControl& choice : kStyleChoices) {
-        // A value the list lacks (written by hand or by menulark-page) is
-        // added, so that it is shown and kept rather than lost.
-        wxString value = FromCoreText(menu.style.*choice.field);
-        if (Choice(choice.id)->FindString(value, true) == wxNOT_FOUND) Choice(choice.id)->Append(value);
-        Choice(choice.id)->SetStringSelection(value);
-    }
-    for (const StyleControl& edit : kStyleEdits) Edit(edit.id)->ChangeValue(FromCoreText(menu.style.*edit.field));
-    CheckBox(IDC_SCROLLBAR)->SetValue(menu.style.scrollbarColors);
+    ShowStyleValues([this](int id) { return Control(id); }, menu.style);
     EnableScrollbarControls(menu.style.scrollbarColors);
     if (CheckBox(IDC_ADVANCED)->GetValue() != menu.style.styledMode) {
         CheckBox(IDC_ADVANCED)->SetValue(menu.style.styledMode);

@@ -81,7 +81,6 @@ public:
 private:
     void CreateLayout();
     void OpenWindow();
-    void FillStyleControls();
     void Finish(int result);
     void CloseWindow(int result);
     void ShowStylePanel(bool shown);

@@ -2,10 +2,13 @@
 // Which control of the main window holds which style value: the window
 // fills, reads and shows the style panel from these tables.
 
+#include <functional>
 #include <string>
 
 #include "menu/style_settings.h"
 #include "resources/dialog_layout.h"
+
+class wxWindow;
 
 namespace menulark {
 
@@ -43,5 +46,19 @@ inline constexpr int kScrollbarControls[] = {IDC_SCROLLBAR_ARROW,        IDC_SCR
                                              IDC_SCROLLBAR_3DLIGHT,      IDC_SCROLLBAR_SHADOW,
                                              IDC_PICK_SCROLLBAR_ARROW,   IDC_PICK_SCROLLBAR_HIGHLIGHT,
                                              IDC_PICK_SCROLLBAR_3DLIGHT, IDC_PICK_SCROLLBAR_SHADOW};
+
+/// The main window's control with an ID.
+using ControlLookup = std::function<wxWindow*(int id)>;
+
+/// Fills the pick lists and the drop-down lists with their fixed entries.
+void FillStyleLists(const ControlLookup& control);
+
+/// Shows `style`'s values in the style panel's boxes, lists and "Scrollbar:"
+/// box. A list value the list lacks (written by hand or by menulark-page) is
+/// added, so that it is shown and kept rather than lost.
+void ShowStyleValues(const ControlLookup& control, const StyleSettings& style);
+
+/// The style values as the controls hold them; the look is "Advanced setting...".
+StyleSettings ReadStyleValues(const ControlLookup& control);
 
 }  // namespace menulark
