@@ -17,7 +17,6 @@ struct RowsAccessible {
 
 namespace {
 
-
 struct RowsAccessibleClass {
     GtkWidgetAccessibleClass parent_class;
 };
@@ -242,9 +241,6 @@ AtkObject* OwnOrClassAccessible(GtkWidget* widget) {
     return nullptr;
 }
 
-
-
-
 }  // namespace
 
 RowsAccessible* GiveRows(GtkWidget* widget, std::shared_ptr<RowSource> source, AtkRole role) {
@@ -277,7 +273,8 @@ void EmitCurrentRow(RowsAccessible* rows, int index) {
 }
 
 void EmitRowSelected(RowsAccessible* rows, int index, bool selected) {
-    if (AtkObject* row = RowAt(rows, index)) atk_object_notify_state_change(row, ATK_STATE_SELECTED, selected);
+    if (AtkObject* row = RowAt(rows, index))
+        atk_object_notify_state_change(row, ATK_STATE_SELECTED, selected);
     g_signal_emit_by_name(rows, "selection-changed");
 }
 

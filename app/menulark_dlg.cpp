@@ -152,9 +152,9 @@ void CMenularkDlg::AddCommands(const wxString& applicationName) {
                                                       MainWindowLayout().caption, std::move(view));
     m_pages = std::make_unique<PageCommands>(*this, *m_desktop, [this] { return CurrentMenu(); });
     auto preview = [this] {
-        return PreviewContent{CurrentMenu(), {ToCoreText(Edit(IDC_TITLE)->GetValue()),
-                                              ToCoreText(Edit(IDC_URL)->GetValue()),
-                                              ToCoreText(Edit(IDC_EXPLANATION)->GetValue())}};
+        return PreviewContent{CurrentMenu(),
+                              {ToCoreText(Edit(IDC_TITLE)->GetValue()), ToCoreText(Edit(IDC_URL)->GetValue()),
+                               ToCoreText(Edit(IDC_EXPLANATION)->GetValue())}};
     };
     m_preview = std::make_unique<PreviewWindow>(*this, *m_desktop, preview, m_pageFolder.Path());
     WindowMenu::Handlers handlers{

@@ -32,7 +32,8 @@ Control* As(const ControlLookup& control, int id) {
 
 void FillStyleLists(const ControlLookup& control) {
     As<wxOwnerDrawnComboBox>(control, static_cast<int>(PickList::Color))->Append(ToArray(ColorList));
-    As<wxOwnerDrawnComboBox>(control, static_cast<int>(PickList::BorderStyle))->Append(ToArray(BorderStyleList));
+    As<wxOwnerDrawnComboBox>(control, static_cast<int>(PickList::BorderStyle))
+        ->Append(ToArray(BorderStyleList));
     As<wxOwnerDrawnComboBox>(control, static_cast<int>(PickList::Size))->Append(ToArray(SizeList));
     As<wxOwnerDrawnComboBox>(control, static_cast<int>(PickList::Font))->Append(ToArray(FontList));
     As<wxChoice>(control, IDC_WIDTH)->Append(ToArray(WidthChoices));

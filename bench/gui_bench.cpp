@@ -58,7 +58,7 @@ int WebProcessesUnder(pid_t root) {
 }
 
 struct StartUpRun {
-    double seconds = -1;  ///< from just before the spawn to shown and idle
+    double seconds = -1;    ///< from just before the spawn to shown and idle
     double cpuSeconds = 0;  ///< user and system time of the whole run
     int webProcesses = 0;   ///< web processes of the program when it was shown and idle
 };

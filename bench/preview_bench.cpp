@@ -19,10 +19,10 @@
 #include <thread>
 
 #include "app/gtk_tuning.h"
-#include "bench/self_output.h"
 #include "app/menulark_dlg.h"
 #include "app/preview_window.h"
 #include "app/window_commands.h"
+#include "bench/self_output.h"
 #include "tests/core/temp_dir.h"
 
 extern char** environ;

@@ -21,8 +21,8 @@
 #include <vector>
 
 #include "app/gtk_tuning.h"
-#include "bench/self_output.h"
 #include "app/menulark_dlg.h"
+#include "bench/self_output.h"
 #include "style/web_browser.h"
 #include "tests/core/temp_dir.h"
 

@@ -137,7 +137,7 @@ ExpectedOptions ReadArguments(const std::vector<std::string>& args) {
         e.culprit = std::move(culprit);
         return e;
     };
-    std::string modernOnly;   // the first option that needs --modern
+    std::string modernOnly;  // the first option that needs --modern
     bool targetGiven = false;
     bool inputNamed = false;  // a file, or "-" for standard input
     auto input = [&](const std::string& name, bool standardInput) {
@@ -161,8 +161,7 @@ ExpectedOptions ReadArguments(const std::vector<std::string>& args) {
             const std::string& value = args[++i];
             if (value.empty()) return refuse(a);
             (a == "--assets" ? e.options.assetsFolder : e.options.assetsUrl) = value;
-        }
-        else if (a == "--styled")
+        } else if (a == "--styled")
             e.options.style.styledMode = true;
         else if (a == "--no-scrollbar-colors")
             e.options.style.scrollbarColors = false;
@@ -179,8 +178,7 @@ ExpectedOptions ReadArguments(const std::vector<std::string>& args) {
             const std::string& value = args[++i];
             if (value.empty()) return refuse(a);
             e.options.saveMenuPath = value;
-        }
-        else if (a == "--target" || a == "--label" || a == "--lang") {
+        } else if (a == "--target" || a == "--label" || a == "--lang") {
             if (i + 1 == args.size()) return refuse(a);
             const std::string& value = args[++i];
             if (value.empty()) return refuse(a);
@@ -221,7 +219,8 @@ ExpectedOptions ReadArguments(const std::vector<std::string>& args) {
     if (e.options.assetsFolder && !e.options.page.snippet) return refuse("--assets");
     if (e.options.assetsUrl && !e.options.assetsFolder) return refuse("--assets-url");
     if (e.options.csp && e.options.assetsFolder) return refuse("--csp");
-    if (e.options.assetsFolder) e.options.page.assetsUrl = e.options.assetsUrl.value_or(*e.options.assetsFolder);
+    if (e.options.assetsFolder)
+        e.options.page.assetsUrl = e.options.assetsUrl.value_or(*e.options.assetsFolder);
     return e;
 }
 

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "menu/menu_item_list.h"
-#include "page/page_generator.h"
 #include "menu/style_settings.h"
+#include "page/page_generator.h"
 
 namespace menulark::fuzz {
 

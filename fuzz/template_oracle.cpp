@@ -42,17 +42,28 @@ namespace {
 // expected pages, written independently of the string table.
 const char* TemplateFileName(int id) {
     switch (id) {
-        case IDS_SIMPLE_HEAD: return "simple_head";
-        case IDS_SIMPLE_ENTRY: return "simple_entry";
-        case IDS_SIMPLE_TAIL: return "simple_tail";
-        case IDS_STYLED_HEAD: return "styled_head";
-        case IDS_STYLED_ENTRY: return "styled_entry";
-        case IDS_STYLED_CLOSE: return "styled_close";
-        case IDS_STYLED_FRAME: return "styled_frame";
-        case IDS_STYLED_TAIL: return "styled_tail";
-        case IDS_STYLED_FRAME_PLAIN: return "styled_frame_plain";
-        case IDS_SWATCH_PAGE: return "swatch_page";
-        default: return nullptr;
+        case IDS_SIMPLE_HEAD:
+            return "simple_head";
+        case IDS_SIMPLE_ENTRY:
+            return "simple_entry";
+        case IDS_SIMPLE_TAIL:
+            return "simple_tail";
+        case IDS_STYLED_HEAD:
+            return "styled_head";
+        case IDS_STYLED_ENTRY:
+            return "styled_entry";
+        case IDS_STYLED_CLOSE:
+            return "styled_close";
+        case IDS_STYLED_FRAME:
+            return "styled_frame";
+        case IDS_STYLED_TAIL:
+            return "styled_tail";
+        case IDS_STYLED_FRAME_PLAIN:
+            return "styled_frame_plain";
+        case IDS_SWATCH_PAGE:
+            return "swatch_page";
+        default:
+            return nullptr;
     }
 }
 

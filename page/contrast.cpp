@@ -39,7 +39,8 @@ std::optional<Rgb> ParseHex(std::string_view digits) {
         if (shortForm) return HexDigit(digits[i]) * 17;
         return HexDigit(digits[2 * i]) * 16 + HexDigit(digits[2 * i + 1]);
     };
-    if ((n == 4 || n == 8) && channel(3) != 255) return std::nullopt;  // see-through: depends on what lies below
+    if ((n == 4 || n == 8) && channel(3) != 255)
+        return std::nullopt;  // see-through: depends on what lies below
     return Rgb{static_cast<std::uint8_t>(channel(0)), static_cast<std::uint8_t>(channel(1)),
                static_cast<std::uint8_t>(channel(2))};
 }
@@ -131,8 +132,9 @@ std::vector<LowContrast> FindLowContrast(const StyleSettings& style) {
 std::string LowContrastMessage(const LowContrast& problem) {
     char ratio[32];
     std::snprintf(ratio, sizeof ratio, "%.2f", std::floor(problem.ratio * 100.0) / 100.0);
-    return PageTemplates::Format(problem.onHighlight ? IDS_LOW_CONTRAST_HIGHLIGHT : IDS_LOW_CONTRAST_BACKGROUND,
-                                 {problem.text, problem.background, std::string(ratio)});
+    return PageTemplates::Format(
+        problem.onHighlight ? IDS_LOW_CONTRAST_HIGHLIGHT : IDS_LOW_CONTRAST_BACKGROUND,
+        {problem.text, problem.background, std::string(ratio)});
 }
 
 std::vector<std::string> LowContrastNotes(const StyleSettings& style) {

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "page/css_colors.h"
 #include "menu/style_settings.h"
+#include "page/css_colors.h"
 
 namespace menulark {
 

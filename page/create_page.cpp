@@ -2,10 +2,10 @@
 
 #include <cerrno>
 
-#include "system/absolute_path.h"
 #include "page/modern_page.h"
 #include "page/page_templates.h"
 #include "resources/string_table.h"
+#include "system/absolute_path.h"
 
 namespace menulark {
 namespace {
@@ -53,7 +53,7 @@ std::string BuildRequestedPage(const PageRequest& request) {
     PageMode mode = PageModeOf(request.style);
     return request.flavor == PageFlavor::Modern
                ? BuildModernPage(request.entries, mode, request.style, request.modernPage)
-                                                : BuildPage(request.entries, mode, request.style);
+               : BuildPage(request.entries, mode, request.style);
 }
 
 CreateResult CreatePage(const PageRequest& request, Desktop& desktop) {

@@ -7,9 +7,9 @@
 
 #include "menu/menu_item_list.h"
 #include "menu/page_flavor.h"
+#include "menu/style_settings.h"
 #include "page/modern_page.h"
 #include "page/page_generator.h"
-#include "menu/style_settings.h"
 #include "system/text_file.h"
 
 namespace menulark {
@@ -40,7 +40,6 @@ public:
     virtual void ReportOpenFailed(const std::string& path);
 };
 
-
 /// The name of the page file.
 inline constexpr const char* kPageFileName = "Popup.htm";
 
@@ -51,7 +50,7 @@ struct PageRequest {
     StyleSettings style;
     PageFlavor flavor = PageFlavor::Classic;
     std::string outputPath = kPageFileName;
-    bool open = true;              ///< open the written page with the default program
+    bool open = true;                ///< open the written page with the default program
     ModernPageOptions modernPage{};  ///< the modern page only: label, language, snippet
     /// A snippet with `modernPage.assetsUrl` only: the folder its style sheet
     /// and script go into (SnippetFiles), before the snippet itself.

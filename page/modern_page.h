@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "menu/menu_item_list.h"
-#include "page/page_generator.h"
 #include "menu/style_settings.h"
+#include "page/page_generator.h"
 
 namespace menulark {
 

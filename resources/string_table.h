@@ -33,22 +33,22 @@ enum StringId : int {
     IDS_INSTALL_HINT_WINDOWS = 207,  // IDS_INSTALL_HINT as Windows puts it
 
     // Menu files, editing and moving entries, saving the page elsewhere.
-    IDS_OPEN_MENU = 210,         // window menu
-    IDS_SAVE_MENU = 211,         // window menu
-    IDS_SAVE_MENU_AS = 212,      // window menu
-    IDS_SAVE_PAGE_AS = 213,      // window menu
-    IDS_EDIT_ENTRY = 214,        // window menu
-    IDS_MOVE_ENTRY_UP = 215,     // window menu
-    IDS_MOVE_ENTRY_DOWN = 216,   // window menu
-    IDS_MENU_FILE_TYPES = 217,   // file dialog filter of menu files
-    IDS_PAGE_FILE_TYPES = 218,   // file dialog filter of pages
-    IDS_OPEN_FAILED = 219,       // %s file, %s reason
-    IDS_SAVE_FAILED = 220,       // %s file, %s reason
-    IDS_SAVE_CHANGES = 221,      // asked before unsaved changes would be lost
-    IDS_SAVE_BUTTON = 222,       // its answers
+    IDS_OPEN_MENU = 210,        // window menu
+    IDS_SAVE_MENU = 211,        // window menu
+    IDS_SAVE_MENU_AS = 212,     // window menu
+    IDS_SAVE_PAGE_AS = 213,     // window menu
+    IDS_EDIT_ENTRY = 214,       // window menu
+    IDS_MOVE_ENTRY_UP = 215,    // window menu
+    IDS_MOVE_ENTRY_DOWN = 216,  // window menu
+    IDS_MENU_FILE_TYPES = 217,  // file dialog filter of menu files
+    IDS_PAGE_FILE_TYPES = 218,  // file dialog filter of pages
+    IDS_OPEN_FAILED = 219,      // %s file, %s reason
+    IDS_SAVE_FAILED = 220,      // %s file, %s reason
+    IDS_SAVE_CHANGES = 221,     // asked before unsaved changes would be lost
+    IDS_SAVE_BUTTON = 222,      // its answers
     IDS_DONT_SAVE_BUTTON = 223,
     IDS_CANCEL_BUTTON = 224,
-    IDS_OPEN_MENU_TITLE = 225,   // file dialog captions
+    IDS_OPEN_MENU_TITLE = 225,  // file dialog captions
     IDS_SAVE_MENU_TITLE = 226,
     IDS_SAVE_PAGE_TITLE = 227,
 
@@ -69,12 +69,12 @@ enum StringId : int {
     IDS_KIND_HEADING = 246,
     IDS_BAD_ICON = 247,  // the entry editor refuses an icon
     // The live preview window.
-    IDS_PREVIEW = 260,                // window menu
-    IDS_PREVIEW_TITLE = 261,          // the preview window's caption
-    IDS_PREVIEW_NO_ENGINE = 262,      // the command on a system without a web engine
-    IDS_PREVIEW_SCRIPT_LINK = 263,    // %s the link's URL: a link that runs script, not followed
-    IDS_PREVIEW_PAGE_NAME = 264,      // accessible name of the preview's page
-    IDS_PREVIEW_STATUS_NAME = 265,    // accessible name of its status line
+    IDS_PREVIEW = 260,              // window menu
+    IDS_PREVIEW_TITLE = 261,        // the preview window's caption
+    IDS_PREVIEW_NO_ENGINE = 262,    // the command on a system without a web engine
+    IDS_PREVIEW_SCRIPT_LINK = 263,  // %s the link's URL: a link that runs script, not followed
+    IDS_PREVIEW_PAGE_NAME = 264,    // accessible name of the preview's page
+    IDS_PREVIEW_STATUS_NAME = 265,  // accessible name of its status line
     // Tooltips, which are also the controls' accessible descriptions.
     IDS_TIP_TITLE = 300,
     IDS_TIP_URL = 301,

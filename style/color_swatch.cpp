@@ -1,9 +1,9 @@
 #include "style/color_swatch.h"
 
-#include "page/page_generator.h"
-#include "system/text_file.h"
 #include "page/css_colors.h"
+#include "page/page_generator.h"
 #include "style/web_browser.h"
+#include "system/text_file.h"
 
 namespace menulark {
 

@@ -1,10 +1,10 @@
 // The freedesktop opener: xdg-open hands the file over and returns.
-#include "system/default_program.h"
-
 #include <spawn.h>
 #include <sys/wait.h>
 
 #include <vector>
+
+#include "system/default_program.h"
 
 extern char** environ;
 

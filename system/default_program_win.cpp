@@ -1,7 +1,7 @@
 // The shell's "open" verb: the program the user chose for the file's type.
-#include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <string>
 
@@ -14,8 +14,8 @@ bool OpenWithDefaultProgram(const std::string& path) {
                                    nullptr, 0);
     if (path.empty() || size <= 0) return false;
     std::wstring wide(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(), static_cast<int>(path.size()), wide.data(),
-                        size);
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(), static_cast<int>(path.size()),
+                        wide.data(), size);
     // The shell may start a COM-based handler on this thread.
     HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     SHELLEXECUTEINFOW info{};

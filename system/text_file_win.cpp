@@ -18,7 +18,6 @@ namespace {
 
 using namespace windows_system;
 
-
 WriteResult Failure(DWORD code) {
     return {false, SystemMessage(code), ErrnoFor(code)};
 }
@@ -39,8 +38,8 @@ bool ResolveLinks(const std::wstring& path, std::wstring& resolved, DWORD& error
         resolved = path;  // nothing there yet (or an error the caller reports)
         return true;
     }
-    HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         error = GetLastError();
         return false;
@@ -92,7 +91,8 @@ HANDLE CreateTemporary(const std::wstring& directory, std::wstring& name, DWORD&
         swprintf(suffix, 16, L"%06x", static_cast<unsigned>(random() & 0xFFFFFF));
         wchar_t last = directory.back();
         name = directory + (last == L'\\' || last == L'/' ? L"" : L"\\") + L".menulark-" + suffix;
-        HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file =
+            CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE) return file;
         error = GetLastError();
         if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return INVALID_HANDLE_VALUE;
@@ -117,8 +117,9 @@ WriteResult WriteTextFile(const std::string& path, std::string_view text) {
         // Another program may hold the file open without letting it be
         // replaced; find out before anything is made (ReplaceFileW can leave
         // a file of its own behind when it fails).
-        HANDLE probe = CreateFileW(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE probe =
+            CreateFileW(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (probe == INVALID_HANDLE_VALUE) return Failure(GetLastError());
         CloseHandle(probe);
     } else if ((error = GetLastError()) != ERROR_FILE_NOT_FOUND) {
@@ -139,7 +140,8 @@ WriteResult WriteTextFile(const std::string& path, std::string_view text) {
         error = GetLastError();
     }
     // A replaced file keeps its attributes whichever way it is replaced.
-    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    constexpr DWORD kKept =
+        FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
     if (ok && exists && (attributes & kKept) && !SetFileAttributesW(temporary.c_str(), attributes & kKept)) {
         ok = false;
         error = GetLastError();
@@ -148,9 +150,10 @@ WriteResult WriteTextFile(const std::string& path, std::string_view text) {
         // ReplaceFileW keeps the target's attributes, owner and permissions;
         // where it cannot (another volume's rules, an old file system), a plain
         // replacing move is still one step.
-        ok = (exists && ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                                     nullptr, nullptr)) ||
-             MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        ok = (exists && ReplaceFileW(target.c_str(), temporary.c_str(), nullptr,
+                                     REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) ||
+             MoveFileExW(temporary.c_str(), target.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
         if (!ok) error = GetLastError();
     }
     if (!ok) {

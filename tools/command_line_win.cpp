@@ -2,8 +2,8 @@
 // name every file; the wide command line can, and is converted to UTF-8.
 #include <fcntl.h>
 #include <io.h>
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <cstdio>
 

@@ -8,11 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "page/create_page.h"
 #include "menu/menu_file.h"
 #include "menu/menu_item_list.h"
-#include "page/modern_page.h"
 #include "menu/style_settings.h"
+#include "page/create_page.h"
+#include "page/modern_page.h"
 #include "system/read_file.h"
 
 namespace menulark {
@@ -25,11 +25,11 @@ struct PageCommandOptions {
     ModernPageOptions page;                // modern only: label, language, snippet and its target
     bool open = false;
     bool help = false;
-    bool version = false;  // --version: print the version, write nothing
-    bool outputGiven = false;  // -o was given
-    bool labelGiven = false;   // --label was given (it overrides a menu file's label)
-    bool langGiven = false;    // --lang was given (it overrides a menu file's language)
-    bool menuInput = false;    // --menu: the input is a menu file, whatever it looks like
+    bool version = false;                     // --version: print the version, write nothing
+    bool outputGiven = false;                 // -o was given
+    bool labelGiven = false;                  // --label was given (it overrides a menu file's label)
+    bool langGiven = false;                   // --lang was given (it overrides a menu file's language)
+    bool menuInput = false;                   // --menu: the input is a menu file, whatever it looks like
     std::optional<std::string> saveMenuPath;  // --save-menu: where the menu file goes
     std::optional<std::string> assetsFolder;  // --assets: the snippet's style sheet and script go there
     std::optional<std::string> assetsUrl;     // --assets-url: the snippet finds them there instead

@@ -52,10 +52,11 @@ TEST(ContrastTest, RatiosMatchWcagsFormula) {
         double ratio;
     };
     // Figures from WCAG's examples and common checkers.
-    for (const Case& c : {Case{"black", "white", 21.0}, Case{"white", "white", 1.0},
-                          Case{"#767676", "white", 4.54}, Case{"white", "orange", 1.97},
-                          Case{"darkblue", "red", 3.83}, Case{"#777", "#fff", 4.48}}) {
-        EXPECT_NEAR(ContrastRatio(*ParseCssColor(c.a), *ParseCssColor(c.b)), c.ratio, 0.005) << c.a << " " << c.b;
+    for (const Case& c :
+         {Case{"black", "white", 21.0}, Case{"white", "white", 1.0}, Case{"#767676", "white", 4.54},
+          Case{"white", "orange", 1.97}, Case{"darkblue", "red", 3.83}, Case{"#777", "#fff", 4.48}}) {
+        EXPECT_NEAR(ContrastRatio(*ParseCssColor(c.a), *ParseCssColor(c.b)), c.ratio, 0.005)
+            << c.a << " " << c.b;
         EXPECT_DOUBLE_EQ(ContrastRatio(*ParseCssColor(c.a), *ParseCssColor(c.b)),
                          ContrastRatio(*ParseCssColor(c.b), *ParseCssColor(c.a)));
     }
@@ -67,19 +68,29 @@ TEST(ContrastTest, FindsTheStyledLooksPairsBelowFourAndAHalf) {
         std::vector<std::string> messages;
     };
     const std::vector<Case> cases{
-        {"white", "navy", "orange",
+        {"white",
+         "navy",
+         "orange",
          {"The font colour white on the highlight colour orange has a contrast of only 1.97:1; text needs at "
           "least 4.5:1."}},
-        {"white", "orange", "orange",
+        {"white",
+         "orange",
+         "orange",
          {"The font colour white on the background colour orange has a contrast of only 1.97:1; text needs "
           "at least 4.5:1.",
           "The font colour white on the highlight colour orange has a contrast of only 1.97:1; text needs at "
           "least 4.5:1."}},
         // #777 on white is 4.48: rounded down, never up to a passing figure.
-        {"#777", "", "", {"The font colour #777 on the background colour white has a contrast of only 4.47:1; "
-                          "text needs at least 4.5:1."}},
-        {"", "black", "", {"The font colour black on the background colour black has a contrast of only "
-                           "1.00:1; text needs at least 4.5:1."}},
+        {"#777",
+         "",
+         "",
+         {"The font colour #777 on the background colour white has a contrast of only 4.47:1; "
+          "text needs at least 4.5:1."}},
+        {"",
+         "black",
+         "",
+         {"The font colour black on the background colour black has a contrast of only "
+          "1.00:1; text needs at least 4.5:1."}},
         {"black", "white", "#767676", {}},
         {"white", "var(--x)", "transparent", {}},
         {"currentcolor", "white", "white", {}},

@@ -89,8 +89,9 @@ TEST(CreatePageTest, WriteFailureShowsOneMessageWithFileAndReasonAndOpensNothing
     WriteBytes(dir / "not-a-dir", "");
     ASSERT_TRUE(std::filesystem::create_directory(dir / "locked"));
     WriteBytes(dir / "locked/Popup.htm", "old page");
-    std::filesystem::permissions(dir / "locked/Popup.htm", std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
-                                               std::filesystem::perms::others_read);
+    std::filesystem::permissions(dir / "locked/Popup.htm", std::filesystem::perms::owner_read |
+                                                               std::filesystem::perms::group_read |
+                                                               std::filesystem::perms::others_read);
 
     struct Case {
         const char* what;

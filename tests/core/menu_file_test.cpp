@@ -63,7 +63,8 @@ TEST(MenuFileTest, TheExampleFileReadsAndSavesBackByteForByte) {
 TEST(MenuFileTest, TheReadmeShowsTheExampleFileAsItIs) {
     const std::string readme = ReadBytes(kData + "/../../README.md");
     for (const char* example : {"/example.menu.json", "/rich.menu.json"})
-        EXPECT_NE(readme.find("```json\n" + ReadBytes(kData + example) + "```\n"), std::string::npos) << example;
+        EXPECT_NE(readme.find("```json\n" + ReadBytes(kData + example) + "```\n"), std::string::npos)
+            << example;
 }
 
 TEST(MenuFileTest, AnyTextSurvivesARoundTrip) {

@@ -422,7 +422,8 @@ TEST(ModernPageTest, HostileStyleValuesStayInsideTheirDeclarations) {
         std::string css = StyleElementOf(page);
         // The page's own rules, each opened and closed once, and nothing
         // outside them; the media conditions are the page's own text.
-        std::string bare = std::regex_replace(CssOutsideStrings(css), std::regex("@media \\([a-z-]+: [a-z-]+\\)"), "@media");
+        std::string bare =
+            std::regex_replace(CssOutsideStrings(css), std::regex("@media \\([a-z-]+: [a-z-]+\\)"), "@media");
         EXPECT_EQ(CountOf(bare, "{"), CountOf(bare, "}")) << value;
         EXPECT_EQ(CountOf(bare, "{"), rules) << value;
         EXPECT_EQ(CountOf(bare, ";"), CountOf(bare, ": ")) << "one semicolon per declaration: " << value;
@@ -463,7 +464,8 @@ TEST(ModernPageTest, LabelLanguageAndTargetLandEscapedWhereTheyBelong) {
     const std::string hostile = "x\"><script>alert(1)</script>&";
     for (bool snippet : {false, true}) {
         for (const ModernPageOptions& given :
-             {ModernPageOptions{}, ModernPageOptions{"Men\xC3\xBC", "de-CH", snippet, snippet ? "#main .a" : ""},
+             {ModernPageOptions{},
+              ModernPageOptions{"Men\xC3\xBC", "de-CH", snippet, snippet ? "#main .a" : ""},
               ModernPageOptions{hostile, hostile, snippet, snippet ? hostile : ""}}) {
             ModernPageOptions options = given;
             options.snippet = snippet;
@@ -503,11 +505,12 @@ TEST(ModernPageTest, SnippetIsOneStyleTheMenuAndOneScriptUnderItsOwnPrefix) {
         const std::string css = CssOutsideStrings(snippet.substr(8, styleEnd - 8));
         static const std::regex selectors("(^|\n|\\})\\s*([^{}@\\n][^{}\\n]*)\\{");
         size_t rules = 0;
-        for (auto it = std::sregex_iterator(css.begin(), css.end(), selectors); it != std::sregex_iterator(); ++it) {
+        for (auto it = std::sregex_iterator(css.begin(), css.end(), selectors); it != std::sregex_iterator();
+             ++it) {
             std::string list = (*it)[2];
             for (size_t at = 0; at != std::string::npos; at = list.find(", ", at) == std::string::npos
-                                                                    ? std::string::npos
-                                                                    : list.find(", ", at) + 2) {
+                                                                  ? std::string::npos
+                                                                  : list.find(", ", at) + 2) {
                 // A rule of no weight of its own names the menu inside :where().
                 const size_t start = list.compare(at, 7, ":where(") == 0 ? at + 7 : at;
                 EXPECT_EQ(list.compare(start, prefix.size() + 1, "." + prefix), 0) << list;
@@ -564,7 +567,8 @@ TEST(ModernPageTest, CreatePageWritesTheFlavorAskedForAndTheClassicPageByDefault
                 EXPECT_EQ(bytes, OnDisk(BuildModernPage(items, mode, style)));
                 EXPECT_EQ(bytes.rfind("<!DOCTYPE html>\r\n<html", 0), 0u);
             }
-            EXPECT_EQ(desktop.opened, std::vector<std::string>{testing_support::NativePath(dir / "Popup.htm")});
+            EXPECT_EQ(desktop.opened,
+                      std::vector<std::string>{testing_support::NativePath(dir / "Popup.htm")});
         }
     }
 }
@@ -625,7 +629,9 @@ TEST(ModernPageCommandTest, SnippetLabelLanguageAndTargetOptions) {
         {{"--modern", "--target", "#a"}, "option --target needs --snippet", {}},
         {{"--modern", "--label", ""}, "option --label needs a value", {}},
         {{"--modern", "--snippet", "--target"}, "option --target needs a value", {}},
-        {{"--modern", "--lang", "en us"}, "--lang takes a language code such as en or pt-BR, got \"en us\"", {}},
+        {{"--modern", "--lang", "en us"},
+         "--lang takes a language code such as en or pt-BR, got \"en us\"",
+         {}},
         {{"--modern", "--lang", "-en"}, "--lang takes a language code such as en or pt-BR, got \"-en\"", {}},
         {{"--modern", "--snippet", "--assets", "web"}, "", {"Menu", "en", true, "", "web"}},
         {{"--modern", "--snippet", "--assets", "web", "--assets-url", "https://example.org/m/"},

@@ -436,8 +436,9 @@ TEST_F(PageCommandTest, BadInputExitsWithTwoAndWritesNothing) {
 
 TEST_F(PageCommandTest, UnwritableFileExitsWithOneAndTheReason) {
     WriteBytes(dir / "locked.htm", "old");
-    std::filesystem::permissions(dir / "locked.htm", std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
-                                               std::filesystem::perms::others_read);
+    std::filesystem::permissions(dir / "locked.htm", std::filesystem::perms::owner_read |
+                                                         std::filesystem::perms::group_read |
+                                                         std::filesystem::perms::others_read);
     struct Case {
         const char* what;
         std::string path;
@@ -519,8 +520,8 @@ TEST_F(PageCommandTest, SavedMenuGivesThePageItsEntriesAndOptionsGive) {
     EXPECT_EQ(ReadBytes(dir / "input.htm"), expected::Page("modern_styled_font_navy"));
 
     // Saving the menu and writing the page in one run.
-    CommandRun both = RunCommand({dir / "shop.menu.json", "--save-menu", dir / "copy.menu.json", "-o",
-                                  dir / "both.htm"});
+    CommandRun both =
+        RunCommand({dir / "shop.menu.json", "--save-menu", dir / "copy.menu.json", "-o", dir / "both.htm"});
     ASSERT_EQ(both.status, 0) << both.err;
     EXPECT_EQ(ReadBytes(dir / "copy.menu.json"), ReadBytes(dir / "shop.menu.json"));
     EXPECT_EQ(ReadBytes(dir / "both.htm"), expected::Page("modern_styled_font_navy"));
@@ -625,15 +626,24 @@ TEST_F(PageCommandTest, MenuFlagAndBadMenuFilesAreReportedWithThePlace) {
         std::string errorPart;  // empty: written
     };
     const Case cases[] = {
-        {"tab on the first line read as entries", {}, tabbed, 2, "line 1: expected title, URL and explanation"},
+        {"tab on the first line read as entries",
+         {},
+         tabbed,
+         2,
+         "line 1: expected title, URL and explanation"},
         {"the same with --menu", {"--menu"}, tabbed, 0, ""},
-        {"entries read as a menu file", {"--menu"}, kTwoItems, 2, "menulark-page: standard input: line 1, column 1"},
+        {"entries read as a menu file",
+         {"--menu"},
+         kTwoItems,
+         2,
+         "menulark-page: standard input: line 1, column 1"},
         {"empty entry title", {}, emptyTitle, 2, "menulark-page: standard input: /entries/0/title"},
         {"menu file to an unwritable place",
          {"--save-menu", dir / "missing/x.menu.json"},
          menu,
          1,
-         "menulark-page: cannot write " + (dir / "missing/x.menu.json") + ": " + testing_support::SystemText(ENOENT)},
+         "menulark-page: cannot write " + (dir / "missing/x.menu.json") + ": " +
+             testing_support::SystemText(ENOENT)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -653,7 +663,8 @@ TEST_F(PageCommandTest, MenuFlagAndBadMenuFilesAreReportedWithThePlace) {
     // The file's own name is given when it is one.
     WriteBytes(dir / "bad.menu.json", emptyTitle);
     CommandRun named = RunCommand({dir / "bad.menu.json", "-o", dir / "page.htm"});
-    EXPECT_NE(named.err.find("menulark-page: " + (dir / "bad.menu.json") + ": /entries/0/title"), std::string::npos)
+    EXPECT_NE(named.err.find("menulark-page: " + (dir / "bad.menu.json") + ": /entries/0/title"),
+              std::string::npos)
         << named.err;
 }
 

@@ -24,7 +24,8 @@ public:
         std::mt19937 random(seed());
         const std::filesystem::path base = std::filesystem::temp_directory_path();
         for (int attempt = 0; attempt < 100 && m_path.empty(); ++attempt) {
-            std::filesystem::path candidate = base / ("menulark-test-" + std::to_string(random() % 1000000000));
+            std::filesystem::path candidate =
+                base / ("menulark-test-" + std::to_string(random() % 1000000000));
             if (!std::filesystem::create_directory(candidate)) continue;
             // Private to the user, as mkdtemp would make it.
             std::filesystem::permissions(candidate, std::filesystem::perms::owner_all,
@@ -38,8 +39,8 @@ public:
         // Read-only files inside must not stop the clean-up (on Windows a
         // read-only file cannot be deleted at all).
         const std::filesystem::path root = std::filesystem::u8path(m_path);
-        std::filesystem::permissions(root, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
-                                     ignored);
+        std::filesystem::permissions(root, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
         for (std::filesystem::recursive_directory_iterator it(root, ignored), end; !ignored && it != end;
              it.increment(ignored))
             std::filesystem::permissions(it->path(), std::filesystem::perms::owner_write,

@@ -2,9 +2,8 @@
 // when the target is held open, links are written through, a replaced file
 // keeps its attributes, and a failure carries the system's own text.
 // text_file_posix_test.cpp holds the POSIX counterparts.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 
@@ -45,10 +44,11 @@ TEST(WriteTextFileWindowsTest, FailuresCarryTheSystemsText) {
     // The system's own words, as FormatMessageW gives them, without the
     // trailing period and line end.
     wchar_t expected[512] = {};
-    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, ERROR_PATH_NOT_FOUND, 0,
-                   expected, 512, nullptr);
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, ERROR_PATH_NOT_FOUND,
+                   0, expected, 512, nullptr);
     std::string text = std::filesystem::path(expected).u8string();
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.' || text.back() == ' '))
+    while (!text.empty() &&
+           (text.back() == '\n' || text.back() == '\r' || text.back() == '.' || text.back() == ' '))
         text.pop_back();
     ASSERT_FALSE(text.empty());
 

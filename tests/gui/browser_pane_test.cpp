@@ -1,13 +1,12 @@
 // The swatch's web engine starts when the style panel is first expanded, not
 // with the window, and a colour picked while it starts is shown once.
+#include <dirent.h>
+#include <unistd.h>
 #include <wx/checkbox.h>
 #include <wx/odcombo.h>
 #include <wx/uiaction.h>
 #include <wx/vlbox.h>
 #include <wx/webview.h>
-
-#include <dirent.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <map>
@@ -76,7 +75,8 @@ TEST_F(BrowserPaneTest, WebEngineStartsWithTheStylePanelAndAPickWaitsForIt) {
     EXPECT_EQ(WebProcesses(), m_before) << "a web process started with the window";
 
     m_dialog->Raise();
-    ClickOn(Get(IDC_ADVANCED), wxPoint(Get(IDC_ADVANCED)->GetSize().x - 6, Get(IDC_ADVANCED)->GetSize().y / 2));
+    ClickOn(Get(IDC_ADVANCED),
+            wxPoint(Get(IDC_ADVANCED)->GetSize().x - 6, Get(IDC_ADVANCED)->GetSize().y / 2));
     ASSERT_TRUE(Get<wxCheckBox>(IDC_ADVANCED)->GetValue());
     ASSERT_TRUE(WaitFor([&] { return pane->HasWebView(); }, 2)) << "no web view after the panel opened";
     if (!pane->WebViewAvailable()) GTEST_SKIP() << "no web engine on this system";

@@ -8,8 +8,8 @@
 #include "gui_fixture.h"
 #include "menu/menu_file.h"
 #include "page/page_generator.h"
-#include "system/text_file.h"
 #include "style/web_browser.h"
+#include "system/text_file.h"
 #include "tests/core/expected_pages.h"
 
 namespace menulark::testing {

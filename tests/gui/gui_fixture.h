@@ -10,9 +10,9 @@
 #include <wx/dataobj.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
+#include <wx/odcombo.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
-#include <wx/odcombo.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 #include <wx/vlbox.h>
@@ -20,8 +20,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -379,7 +379,8 @@ protected:
         Settle();
         wxRect rect;
         ASSERT_TRUE(list->GetItemRect(row, rect)) << "row " << row;
-        wxPoint point = list->ClientToScreen(wxPoint(rect.x + std::min(rect.width / 2, 20), rect.y + rect.height / 2));
+        wxPoint point =
+            list->ClientToScreen(wxPoint(rect.x + std::min(rect.width / 2, 20), rect.y + rect.height / 2));
         // A second click on the same spot at once would be a double click.
         if (point == m_lastRowClick) point.x += 12;
         m_lastRowClick = point;

@@ -32,8 +32,9 @@ TEST_F(ItemBoxTest, PastedLineBreaksBecomeBlanks) {
     for (int id : boxes) {
         for (const char* lineEnd : lineEnds) {
             for (PasteBy way : ways) {
-                SCOPED_TRACE(::testing::Message() << "box " << id << ", line end " << (lineEnd[0] == '\r' ? "CR LF" : "LF")
-                                                << ", paste " << static_cast<int>(way));
+                SCOPED_TRACE(::testing::Message()
+                             << "box " << id << ", line end " << (lineEnd[0] == '\r' ? "CR LF" : "LF")
+                             << ", paste " << static_cast<int>(way));
                 auto* edit = Get<wxTextCtrl>(id);
                 Type(id, "");
                 ASSERT_EQ(edit->GetValue(), "");

@@ -1,8 +1,8 @@
 // The program in a folder with a non-ASCII name, started without a UTF-8
 // locale: its files must reach the system as the bytes the system named them
 // with. The probe program is the window with its real folder and opener.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -30,8 +30,8 @@ bool IsLocaleVariable(const std::string& entry) {
 
 // Runs `program` with the given locale settings in place of the current ones
 // and `fakeBin` first on the path; returns its standard output.
-std::string RunProbe(const std::string& program, const std::vector<std::string>& locale, const std::string& fakeBin,
-                const std::string& outputFile) {
+std::string RunProbe(const std::string& program, const std::vector<std::string>& locale,
+                     const std::string& fakeBin, const std::string& outputFile) {
     std::vector<std::string> environment;
     for (char** entry = environ; *entry; ++entry) {
         std::string text = *entry;
@@ -46,7 +46,8 @@ std::string RunProbe(const std::string& program, const std::vector<std::string>&
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outputFile.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
     pid_t child = 0;
     int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
@@ -54,13 +55,15 @@ std::string RunProbe(const std::string& program, const std::vector<std::string>&
     int status = 0;
     waitpid(child, &status, 0);
     std::string output = ReadBytes(outputFile);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) output += "\nprobe ended with status " + std::to_string(status);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        output += "\nprobe ended with status " + std::to_string(status);
     return output;
 }
 
 TEST(LocalePathTest, CreateAndHelpFindTheFolderWhateverTheLocale) {
     TempDir temp;
-    const std::string folder = temp.Path() + "/My Pr\xc3\xb6grams \xe2\x80\x93 \xc3\xbcn\xc3\xaf \xe6\x97\xa5\xe6\x9c\xac/app C/";
+    const std::string folder =
+        temp.Path() + "/My Pr\xc3\xb6grams \xe2\x80\x93 \xc3\xbcn\xc3\xaf \xe6\x97\xa5\xe6\x9c\xac/app C/";
     std::filesystem::create_directories(folder);
     const std::string probe = folder + "menulark";
     std::filesystem::copy_file(MENULARK_PATH_PROBE, probe);
@@ -81,7 +84,9 @@ TEST(LocalePathTest, CreateAndHelpFindTheFolderWhateverTheLocale) {
         EXPECT_EQ(RunProbe(probe, locale, fakeBin, temp / "output"), "");
         EXPECT_TRUE(std::filesystem::is_regular_file(folder + "Popup.htm"));
         // The opener runs on its own; give it a moment.
-        for (int i = 0; i < 200 && !(std::filesystem::exists(record) && ReadBytes(record).size() >= expectedOpened.size()); ++i)
+        for (int i = 0; i < 200 && !(std::filesystem::exists(record) &&
+                                     ReadBytes(record).size() >= expectedOpened.size());
+             ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         EXPECT_EQ(std::filesystem::exists(record) ? ReadBytes(record) : "", expectedOpened);
     }

@@ -9,13 +9,13 @@
 #include "app/about_box.h"
 #include "app/about_command.h"
 #include "app/contrast_note.h"
-#include "app/window_commands.h"
 #include "app/text_conversion.h"
+#include "app/window_commands.h"
 #include "gui_fixture.h"
 #include "page/modern_page.h"
 #include "page/page_generator.h"
-#include "system/text_file.h"
 #include "resources/string_table.h"
+#include "system/text_file.h"
 #include "tests/core/expected_pages.h"
 
 namespace menulark::testing {
@@ -323,7 +323,8 @@ std::string ShownContrastNote(wxWindow* parent) {
 
 TEST_F(MainWindowTest, CopyPageCodePutsTheSnippetOnTheClipboardAndHardColoursGetANote) {
     ChooseFromWindowMenu(kCopyPageCodeCommand);
-    EXPECT_EQ(m_desktop.messages, std::vector<std::string>{std::string(StringTableText(IDS_ADD_ITEMS_FIRST))});
+    EXPECT_EQ(m_desktop.messages,
+              std::vector<std::string>{std::string(StringTableText(IDS_ADD_ITEMS_FIRST))});
 
     AddItem("Home", "http://example.com/", "Start");
     struct Case {
@@ -332,7 +333,8 @@ TEST_F(MainWindowTest, CopyPageCodePutsTheSnippetOnTheClipboardAndHardColoursGet
         bool note;
     };
     // Collapsed last: the panel's values stay, but the page does not use them.
-    for (const Case& c : {Case{true, "darkgreen", false}, Case{true, "orange", true}, Case{false, "orange", false}}) {
+    for (const Case& c :
+         {Case{true, "darkgreen", false}, Case{true, "orange", true}, Case{false, "orange", false}}) {
         SCOPED_TRACE(c.highlight);
         if (Get<wxCheckBox>(IDC_ADVANCED)->GetValue() != c.advanced) Toggle(IDC_ADVANCED);
         if (c.advanced) {
@@ -351,8 +353,11 @@ TEST_F(MainWindowTest, CopyPageCodePutsTheSnippetOnTheClipboardAndHardColoursGet
         EXPECT_TRUE(wxTheClipboard->GetData(pasted));
         wxTheClipboard->Close();
         EXPECT_EQ(ToCoreText(pasted.GetText()),
-                  BuildModernPage(m_dialog->Items(), c.advanced ? PageMode::Styled : PageMode::Simple, style, snippet));
-        EXPECT_EQ(ShownContrastNote(m_dialog).find("white on the highlight colour orange") != std::string::npos, c.note);
+                  BuildModernPage(m_dialog->Items(), c.advanced ? PageMode::Styled : PageMode::Simple, style,
+                                  snippet));
+        EXPECT_EQ(
+            ShownContrastNote(m_dialog).find("white on the highlight colour orange") != std::string::npos,
+            c.note);
         EXPECT_EQ(ShownContrastNote(m_dialog).empty(), !c.note);
     }
 

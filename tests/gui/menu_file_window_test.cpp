@@ -335,27 +335,31 @@ TEST_F(MenuFileWindowTest, DroppedAndCommandLineFilesOpenAndABadOneChangesNothin
     const MenuDocument changed = m_dialog->CurrentMenu();
     wxArrayString badFiles;
     badFiles.push_back(bad);
-    wxTEST_DIALOG(EXPECT_FALSE(dropTarget->OnDropFiles(20, 20, badFiles)), wxExpectModal<wxMessageDialog>(wxID_NO));
+    wxTEST_DIALOG(EXPECT_FALSE(dropTarget->OnDropFiles(20, 20, badFiles)),
+                  wxExpectModal<wxMessageDialog>(wxID_NO));
     ASSERT_EQ(m_desktop.messages.size(), 1u);
-    EXPECT_EQ(m_desktop.messages[0], "The menu file could not be opened.\n\nFile: " + bad +
-                                         "\nReason: " + ReadMenuFile(bad).error);
+    EXPECT_EQ(m_desktop.messages[0],
+              "The menu file could not be opened.\n\nFile: " + bad + "\nReason: " + ReadMenuFile(bad).error);
     EXPECT_NE(m_desktop.messages[0].find("/entries/0/title"), std::string::npos);
     EXPECT_EQ(m_dialog->CurrentMenu(), changed);
     EXPECT_EQ(m_dialog->GetTitle(), "example.menu.json - Menulark");
 
     wxArrayString goodFiles;
     goodFiles.push_back(example);
-    wxTEST_DIALOG(EXPECT_TRUE(dropTarget->OnDropFiles(20, 20, goodFiles)), wxExpectModal<wxMessageDialog>(wxID_NO));
+    wxTEST_DIALOG(EXPECT_TRUE(dropTarget->OnDropFiles(20, 20, goodFiles)),
+                  wxExpectModal<wxMessageDialog>(wxID_NO));
     EXPECT_EQ(m_dialog->CurrentMenu(), fromFile);
     ExpectListShowsTheEntries();
 }
 
 TEST_F(MenuFileWindowTest, EditAndMoveFollowTheRememberedRow) {
     // With no row remembered, each says so as Delete does.
-    for (auto [key, modifiers] : {std::pair{WXK_F2, wxMOD_NONE}, {WXK_UP, wxMOD_ALT}, {WXK_DOWN, wxMOD_ALT}}) {
+    for (auto [key, modifiers] :
+         {std::pair{WXK_F2, wxMOD_NONE}, {WXK_UP, wxMOD_ALT}, {WXK_DOWN, wxMOD_ALT}}) {
         m_desktop.messages.clear();
         Press(key, modifiers);
-        EXPECT_EQ(m_desktop.messages, std::vector<std::string>{std::string(StringTableText(IDS_SELECT_MENU))});
+        EXPECT_EQ(m_desktop.messages,
+                  std::vector<std::string>{std::string(StringTableText(IDS_SELECT_MENU))});
     }
     m_desktop.messages.clear();
 
@@ -385,10 +389,8 @@ TEST_F(MenuFileWindowTest, EditAndMoveFollowTheRememberedRow) {
         int row;
     };
     const Step steps[] = {
-        {WXK_UP, {"Bee", "A", "C"}, 0},
-        {WXK_UP, {"Bee", "A", "C"}, 0},  // already first
-        {WXK_DOWN, {"A", "Bee", "C"}, 1},
-        {WXK_DOWN, {"A", "C", "Bee"}, 2},
+        {WXK_UP, {"Bee", "A", "C"}, 0},   {WXK_UP, {"Bee", "A", "C"}, 0},  // already first
+        {WXK_DOWN, {"A", "Bee", "C"}, 1}, {WXK_DOWN, {"A", "C", "Bee"}, 2},
         {WXK_DOWN, {"A", "C", "Bee"}, 2},  // already last
     };
     for (const Step& step : steps) {
@@ -418,10 +420,8 @@ TEST_F(MenuFileWindowTest, IndentOutdentSeparatorHeadingAndNewTabEndInTheCommand
         std::vector<std::string> rows;
     };
     const Step steps[] = {
-        {1, WXK_RIGHT, {"A", "    B", "C", "D"}},
-        {2, WXK_RIGHT, {"A", "    B", "    C", "D"}},
-        {2, WXK_RIGHT, {"A", "    B", "        C", "D"}},
-        {2, WXK_LEFT, {"A", "    B", "    C", "D"}},
+        {1, WXK_RIGHT, {"A", "    B", "C", "D"}},         {2, WXK_RIGHT, {"A", "    B", "    C", "D"}},
+        {2, WXK_RIGHT, {"A", "    B", "        C", "D"}}, {2, WXK_LEFT, {"A", "    B", "    C", "D"}},
         {0, WXK_LEFT, {"A", "    B", "    C", "D"}},  // already at the top
     };
     const wxString line(wxUniChar(0x2500), 12);

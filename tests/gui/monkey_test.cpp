@@ -14,10 +14,10 @@
 #include "gui_fixture.h"
 #include "page/modern_page.h"
 #include "page/page_generator.h"
-#include "system/text_file.h"
 #include "resources/string_table.h"
 #include "style/style_lists.h"
 #include "style/web_browser.h"
+#include "system/text_file.h"
 
 namespace menulark::testing {
 namespace {

@@ -21,7 +21,9 @@ using namespace menulark;
 class PrintingDesktop : public Desktop {
 public:
     void ShowMessage(const std::string& text) override { std::printf("message: %s\n", text.c_str()); }
-    bool OpenWithDefaultProgram(const std::string& path) override { return m_real.OpenWithDefaultProgram(path); }
+    bool OpenWithDefaultProgram(const std::string& path) override {
+        return m_real.OpenWithDefaultProgram(path);
+    }
 
 private:
     WxDesktop m_real{nullptr, "probe"};

@@ -2,8 +2,8 @@
 
 #include "gui_fixture.h"
 #include "page/page_generator.h"
-#include "system/text_file.h"
 #include "style/web_browser.h"
+#include "system/text_file.h"
 
 namespace menulark::testing {
 namespace {
@@ -59,7 +59,6 @@ TEST_F(PickerTest, ColourPickFillsTheFieldWritesTheSwatchAndShowsIt) {
     EXPECT_NE(swatch.find("\r\n"), std::string::npos);
     EXPECT_EQ(m_dialog->BrowserPane()->LastNavigation(), m_dir.string() + "/colorFile.htm");
     EXPECT_EQ(m_dialog->BrowserPane()->FallbackColor(), wxColour(0, 0, 128));
-
 }
 
 TEST_F(PickerTest, ListKeepsItsLastPickForTheNextTargetAndTheTargetDecidesTheField) {

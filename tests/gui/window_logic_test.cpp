@@ -7,14 +7,13 @@
 #include <fstream>
 #include <iterator>
 #include <set>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/about_command.h"
 #include "app/access_keys.h"
-#include "app/key_routing.h"
 #include "app/base_directory.h"
+#include "app/key_routing.h"
 #include "app/page_folder_note.h"
 #include "app/preview_pacer.h"
 #include "app/style_controls.h"
@@ -94,7 +93,8 @@ TEST(WindowMenuTest, EveryCommandHasALetterOfItsOwn) {
         std::string_view text = StringTableText(entry.text);
         size_t amp = text.find('&');
         ASSERT_TRUE(amp != std::string_view::npos && amp + 1 < text.size()) << text;
-        EXPECT_TRUE(letters.insert(static_cast<char>(std::tolower(static_cast<unsigned char>(text[amp + 1])))).second)
+        EXPECT_TRUE(
+            letters.insert(static_cast<char>(std::tolower(static_cast<unsigned char>(text[amp + 1])))).second)
             << text;
     }
     // In each window an access key leads to one control only: its buttons,
@@ -440,20 +440,15 @@ TEST(PreviewPacerTest, ShowsAfterAPauseOrTheLongestWaitAndNeverTwice) {
         const char* typed;
         const char* shown;
     } steps[] = {
-        {0, "a", "a"},           // nothing shown yet: at once
-        {40, "a", "-"},          // unchanged
-        {80, "ab", "-"},         // a change waits for a pause
-        {120, "abc", "-"},
-        {200, "abc", "-"},       // 80 ms quiet
-        {240, "abc", "abc"},     // 120 ms quiet
-        {280, "d", "-"},         // steady typing ...
-        {320, "de", "-"},
-        {360, "def", "-"},
-        {440, "defg", "-"},
+        {0, "a", "a"},                               // nothing shown yet: at once
+        {40, "a", "-"},                              // unchanged
+        {80, "ab", "-"},                             // a change waits for a pause
+        {120, "abc", "-"},       {200, "abc", "-"},  // 80 ms quiet
+        {240, "abc", "abc"},                         // 120 ms quiet
+        {280, "d", "-"},                             // steady typing ...
+        {320, "de", "-"},        {360, "def", "-"}, {440, "defg", "-"},
         {480, "defgh", "defgh"},  // ... shows once the first change waited 200 ms
-        {520, "defgh", "-"},
-        {560, "x", "-"},
-        {600, "defgh", "-"},     // changed back to what is shown
+        {520, "defgh", "-"},     {560, "x", "-"},   {600, "defgh", "-"},  // changed back to what is shown
         {800, "defgh", "-"},
     };
     PreviewPacer pacer;

@@ -12,8 +12,8 @@
 #include <wx/init.h>
 #include <wx/listctrl.h>
 #include <wx/odcombo.h>
-#include <wx/timer.h>
 #include <wx/textctrl.h>
+#include <wx/timer.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 // After wx: its wrapper includes the sockets header before windows.h.
@@ -108,7 +108,8 @@ TEST_F(WindowCheck, EntryAddedAndCreateWritesThePageAsOnLinux) {
         TypeInto(IDC_TITLE, entry.title);
         TypeInto(IDC_URL, entry.url);
         TypeInto(IDC_EXPLANATION, entry.explanation);
-        ASSERT_TRUE(WaitFor([&] { return Field(IDC_EXPLANATION) == entry.explanation; })) << Field(IDC_EXPLANATION);
+        ASSERT_TRUE(WaitFor([&] { return Field(IDC_EXPLANATION) == entry.explanation; }))
+            << Field(IDC_EXPLANATION);
         ClickOn(IDC_ADD_MENU);
         ++added;
         ASSERT_TRUE(WaitFor([&] { return list->GetItemCount() == added; }));
@@ -127,7 +128,8 @@ TEST_F(WindowCheck, EntryAddedAndCreateWritesThePageAsOnLinux) {
 
 TEST_F(WindowCheck, ColourPickShowsTheColourWithoutAnErrorBox) {
     ClickOn(IDC_ADVANCED);
-    ASSERT_TRUE(WaitFor([&] { return static_cast<wxCheckBox*>(m_dialog->Control(IDC_ADVANCED))->GetValue(); }));
+    ASSERT_TRUE(
+        WaitFor([&] { return static_cast<wxCheckBox*>(m_dialog->Control(IDC_ADVANCED))->GetValue(); }));
     ASSERT_TRUE(WaitFor([&] { return m_dialog->Control(IDC_PICK_BACKGROUND)->IsShownOnScreen(); }));
     ClickOn(IDC_PICK_BACKGROUND);
     wxOwnerDrawnComboBox* colours = m_dialog->PickListControl(PickList::Color);
@@ -155,8 +157,8 @@ TEST_F(WindowCheck, ColourPickShowsTheColourWithoutAnErrorBox) {
         return screen.GetPixel(rect.GetLeft() + rect.GetWidth() / 2, rect.GetTop() + rect.GetHeight() / 2,
                                &shown) &&
                shown == picked;
-    })) << "the pane shows " << shown.GetAsString(wxC2S_HTML_SYNTAX) << ", not "
-        << picked.GetAsString(wxC2S_HTML_SYNTAX);
+    })) << "the pane shows "
+        << shown.GetAsString(wxC2S_HTML_SYNTAX) << ", not " << picked.GetAsString(wxC2S_HTML_SYNTAX);
     // No error box (nor any other window) came up.
     EXPECT_EQ(wxTopLevelWindows.GetCount(), 1u);
 }
