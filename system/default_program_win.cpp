@@ -1,7 +1,10 @@
 // The shell's "open" verb: the program the user chose for the file's type.
+// windows.h first: the other Windows headers build on it.
+// clang-format off
+#include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
-#include <windows.h>
+// clang-format on
 
 #include <string>
 

@@ -1,9 +1,12 @@
 // Windows hands narrow arguments over in the ANSI code page, which cannot
 // name every file; the wide command line can, and is converted to UTF-8.
+// windows.h first: shellapi.h builds on it.
+// clang-format off
+#include <windows.h>
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
-#include <windows.h>
+// clang-format on
 
 #include <cstdio>
 
